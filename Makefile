@@ -1,0 +1,37 @@
+# Thin wrapper over the CMake presets; the build logic lives in CMake.
+.PHONY: all run test test-default test-sanitize bench deps build build-sanitize format clean
+
+JOBS ?= $(shell nproc)
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default -j $(JOBS)
+
+build-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+
+run: build
+	@scripts/run-app build/default/src/app/tintwell
+
+test: test-default test-sanitize
+
+test-default: build
+	@ctest --preset default -j $(JOBS)
+
+test-sanitize: build-sanitize
+	@ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	@scripts/run-bench build/default
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	@rm -rf build

@@ -1,0 +1,36 @@
+// Tintwell - what a channel's number box holds, as a number.
+#include "app/ChannelText.h"
+
+#include <cmath>
+
+std::optional<double> readChannelText(const QString &text)
+{
+    if (text.isEmpty() || text.size() > ChannelTextLength) {
+        return std::nullopt;
+    }
+    // Blanks around the number, a decimal point and an exponent read as a
+    // number; "inf" and "nan" read as a number too, yet are none.
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0 || text.contains(QLatin1Char('-'))) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool isChannelKey(int keyAscii)
+{
+    if (keyAscii >= '0' && keyAscii <= '9') {
+        return true;
+    }
+    switch (keyAscii) {
+    case 8:  // Backspace
+    case 9:  // Tab
+    case 10: // line feed (Ctrl+Enter)
+    case 13: // Enter
+    case 27: // Esc
+        return true;
+    default:
+        return false;
+    }
+}

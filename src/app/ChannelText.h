@@ -1,0 +1,17 @@
+// Tintwell - what a channel's number box holds, as a number.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The channels' boxes take at most this many characters.
+inline constexpr int ChannelTextLength = 3;
+
+// The number the text stands for, or nothing when the text is empty, longer
+// than three characters, not a decimal number, or negative (a channel never
+// goes below 0, so a pasted "-5" is ignored like any other non-number).
+[[nodiscard]] std::optional<double> readChannelText(const QString &text);
+
+// True for the characters a channel box lets through: the digits 0 to 9 and
+// Backspace, Tab, line feed, Enter and Esc.
+[[nodiscard]] bool isChannelKey(int keyAscii);

@@ -1,0 +1,51 @@
+// Tintwell - the program object: the services, and the windows it creates on
+// first use and destroys when they unload.
+#pragma once
+
+#include "app/MainWindowCommands.h"
+#include "app/frmColors.h"
+#include "platform/forms/FormInstance.h"
+#include "platform/forms/LoadedForms.h"
+
+#include <functional>
+
+class BeepService;
+class MessageBoxService;
+class ScreenMetrics;
+class SingleInstance;
+
+struct ProgramServices
+{
+    MessageBoxService &messages;
+    BeepService &beep;
+    const ScreenMetrics &screen;
+    SingleInstance &instance;
+    std::function<void()> endProcess;
+};
+
+class Program final : public MainWindowCommands
+{
+  public:
+    explicit Program(ProgramServices services);
+    ~Program() override;
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    // Loads the main window and shows it; false when the load ended the
+    // program (another copy is running).
+    bool start();
+
+    [[nodiscard]] frmColors &colors() { return colors_.get(); }
+    [[nodiscard]] LoadedForms &loadedForms() { return loadedForms_; }
+    [[nodiscard]] const FormContext &formContext() const { return formContext_; }
+
+    void showPrintSize() override;
+    void showHelp() override;
+    void showAbout() override;
+
+  private:
+    ProgramServices services_;
+    LoadedForms loadedForms_;
+    FormContext formContext_;
+    FormInstance<frmColors> colors_;
+};

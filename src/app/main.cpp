@@ -1,0 +1,42 @@
+// Tintwell - mix a paint colour on screen, print it or save it as a picture.
+#include "app/Program.h"
+#include "platform/services/BeepService.h"
+#include "platform/services/QtMessageBoxService.h"
+#include "platform/services/ScreenMetrics.h"
+#include "platform/services/SingleInstance.h"
+#include "platform/services/AppInfo.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    // Placing windows (centred on the screen) needs X11; Wayland compositors
+    // place windows themselves. Prefer X (also XWayland) when it is there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tintwell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tintwell"));
+    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
+    QApplication::setApplicationVersion(QStringLiteral("0.5.0.7"));
+
+    const AppInfo info = currentAppInfo();
+    QtMessageBoxService messages(info.title);
+    QtBeepService beep;
+    QtScreenMetrics screen;
+    LockFileSingleInstance instance;
+    Program program({messages, beep, screen, instance, [&instance] {
+                         // The exit sequence ends the process at once: no
+                         // further events, no window is asked anything.
+                         instance.release();
+                         std::fflush(nullptr);
+                         ::_exit(0);
+                     }});
+    if (!program.start()) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,38 @@
+// Tintwell - a drop-down list: selection only, entries kept sorted by name
+// (ignoring case), each entry carrying a 32-bit number of its own.
+#pragma once
+
+#include "platform/ColorValue.h"
+#include "platform/forms/Control.h"
+
+#include <cstdint>
+
+class QComboBox;
+
+class ComboBox final : public Control
+{
+  public:
+    ComboBox(Form &form, QString name, Control *container = nullptr);
+
+    [[nodiscard]] QWidget *widget() const override;
+    // Adds an entry at its sorted place and returns that index.
+    int AddItem(const QString &text, std::int32_t itemData = 0);
+    [[nodiscard]] int ListCount() const;
+    [[nodiscard]] QString List(int index) const;
+    [[nodiscard]] std::int32_t ItemData(int index) const;
+    void setItemData(int index, std::int32_t data);
+    // -1 when nothing is selected.
+    [[nodiscard]] int ListIndex() const;
+    // Raises the selection event when the selection changes.
+    void setListIndex(int index);
+    [[nodiscard]] QString Text() const;
+    void setForeColor(ColorValue color);
+
+    // The drop-down list's height follows its font: it cannot be set.
+    void setHeight(double twips) override;
+
+    std::function<void()> onClick;
+
+  private:
+    QComboBox *combo_;
+};

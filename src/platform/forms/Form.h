@@ -1,0 +1,151 @@
+// Tintwell - a window of the program: controls in twips, a load step, modal
+// and modeless showing, hiding and unloading.
+#pragma once
+
+#include "platform/ColorValue.h"
+#include "platform/forms/Control.h"
+
+#include <QHash>
+#include <QKeySequence>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CommandButton;
+class LoadedForms;
+class MenuItem;
+class QEventLoop;
+class QMenuBar;
+class ScreenMetrics;
+
+// What every form needs from the program: the screen it lays itself out
+// for, and the list of loaded forms it enters when it loads.
+struct FormContext
+{
+    const ScreenMetrics &screen;
+    LoadedForms &loadedForms;
+};
+
+enum class StartUpPosition { Manual, CenterScreen, CenterOwner };
+
+class Form : public QWidget
+{
+    Q_OBJECT
+
+  public:
+    Form(const FormContext &context, const QString &name);
+    ~Form() override;
+    Q_DISABLE_COPY_MOVE(Form)
+
+    // Lifecycle. load() runs the load step once; the show calls load first.
+    void load();
+    [[nodiscard]] bool isLoaded() const { return loaded_; }
+    void showModeless();
+    // Returns when the form is hidden or unloaded.
+    void showModal();
+    void hideForm();
+    // Runs the form's unload handling (which may refuse), leaves the loaded
+    // list and hands the form to whoever owns it for destruction.
+    void unload();
+    // Called once the form has unloaded, by the holder that owns it.
+    std::function<void()> onUnloaded;
+
+    // The window, in twips, frame excluded (the window manager draws that).
+    [[nodiscard]] double Left() const;
+    [[nodiscard]] double Top() const;
+    [[nodiscard]] double Width() const;
+    [[nodiscard]] double Height() const;
+    void Move(double left, double top, double width, double height);
+    void Refresh();
+    // The client area below the menu bar, in twips.
+    [[nodiscard]] double ScaleWidth() const;
+    [[nodiscard]] double ScaleHeight() const;
+
+    // Every control, in creation order, nested ones and menu items included.
+    [[nodiscard]] const std::vector<Control *> &Controls() const { return controlOrder_; }
+    [[nodiscard]] Control *controlNamed(const QString &name) const;
+    [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
+    [[nodiscard]] double twipsPerPixelX() const;
+    [[nodiscard]] double twipsPerPixelY() const;
+
+    // The focused control of this form, if any.
+    [[nodiscard]] Control *ActiveControl() const;
+    [[nodiscard]] QWidget *containerWidget(Control *container) const;
+    void watchControlWidget(QWidget *widget, Control *control);
+
+  protected:
+    template <class T, class... Args> T &add(Args &&...args)
+    {
+        auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T &ref = *control;
+        controlOrder_.push_back(control.get());
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+    MenuItem &addMenu(const QString &name, const QString &caption);
+    MenuItem &addMenuItem(MenuItem &menu, const QString &name, const QString &caption,
+                          const QKeySequence &shortcut = {});
+
+    // Design-time properties.
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    void setBackColor(ColorValue color);
+    [[nodiscard]] ColorValue BackColor() const;
+    void setFixedBorder(bool fixed);
+    void setClientSize(double widthTwips, double heightTwips);
+    void setStartUpPosition(StartUpPosition position) { startUpPosition_ = position; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+    void setDefaultButton(CommandButton *button) { defaultButton_ = button; }
+    void setCancelButton(CommandButton *button) { cancelButton_ = button; }
+    [[nodiscard]] LoadedForms &loadedForms() const { return loadedForms_; }
+
+    // The form's own handlers.
+    virtual void Form_Load() {}
+    // Returns false to refuse the unload.
+    virtual bool Form_QueryUnload() { return true; }
+    virtual void Form_Unload() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_KeyDown(int /*keyCode*/, Qt::KeyboardModifiers) {}
+    virtual void Form_KeyPress(int & /*keyAscii*/) {}
+    virtual void Form_KeyUp(int /*keyCode*/, Qt::KeyboardModifiers) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+  private:
+    void showNow();
+    void placeOnFirstShow();
+    void applyTabOrder();
+    [[nodiscard]] int menuBarHeight() const;
+    [[nodiscard]] QMenuBar *menuBar();
+    bool handleKeyPress(QKeyEvent *event, Control *control);
+    void handleKeyRelease(QKeyEvent *event, Control *control);
+    bool handleMouse(QEvent *event, QWidget *widget, Control *control);
+
+    const ScreenMetrics &screen_;
+    LoadedForms &loadedForms_;
+    QWidget *const client_;
+    QMenuBar *menuBar_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control *> controlOrder_;
+    QHash<const QObject *, Control *> controlByWidget_;
+    CommandButton *defaultButton_ = nullptr;
+    CommandButton *cancelButton_ = nullptr;
+    QEventLoop *modalLoop_ = nullptr;
+    StartUpPosition startUpPosition_ = StartUpPosition::Manual;
+    bool keyPreview_ = false;
+    bool fixedBorder_ = false;
+    bool loaded_ = false;
+    bool everShown_ = false;
+};
+
+// The character code that a key event types, as a key-press handler sees it:
+// Ctrl with a letter gives its control character (Ctrl+C is 3), keys that type
+// nothing (arrows, Delete, function keys) give 0.
+[[nodiscard]] int characterCodeOf(const QKeyEvent &event);

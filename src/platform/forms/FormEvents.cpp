@@ -1,0 +1,188 @@
+// Tintwell - how a form hands Qt's events to its own and its controls' handlers.
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/TextBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+int characterCodeOf(const QKeyEvent &event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return key - Qt::Key_A + 1;
+    }
+    if (ctrl && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        return '\n';
+    }
+    switch (key) {
+    case Qt::Key_Backspace:
+        return '\b';
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return '\t';
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return '\r';
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || (text.size() == 1 && text.at(0).unicode() == 127)) {
+        return 0;
+    }
+    const char32_t code = text.toUcs4().value(0);
+    return static_cast<int>(code);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    Control *control = controlByWidget_.value(watched);
+    if (!control) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return handleKeyPress(static_cast<QKeyEvent *>(event), control);
+    case QEvent::KeyRelease:
+        handleKeyRelease(static_cast<QKeyEvent *>(event), control);
+        break;
+    case QEvent::FocusOut:
+        if (control->onLostFocus) {
+            control->onLostFocus();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        handleMouse(event, static_cast<QWidget *>(watched), control);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form::handleKeyPress(QKeyEvent *event, Control *control)
+{
+    QPointer<Form> guard(this);
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (keyPreview_) {
+        Form_KeyDown(key, mods);
+    }
+    if (guard && control && control->onKeyDown) {
+        control->onKeyDown(key, mods);
+    }
+    int ascii = characterCodeOf(*event);
+    if (guard && ascii != 0) {
+        if (keyPreview_) {
+            Form_KeyPress(ascii);
+        }
+        if (guard && ascii != 0 && control && control->onKeyPress) {
+            control->onKeyPress(ascii);
+        }
+        if (ascii == 0) {
+            return true; // the handler dropped the character
+        }
+    }
+    if (!guard) {
+        return true;
+    }
+    const bool plain = (mods & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && key == Qt::Key_Escape && cancelButton_ && cancelButton_->widget()->isEnabled()) {
+        cancelButton_->click();
+        return true;
+    }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool focusedButton = control && control->Kind() == ControlKind::CommandButton;
+    const auto *text = dynamic_cast<TextBox *>(control);
+    const bool multiLine = text && text->isMultiLine();
+    if (plain && enter && defaultButton_ && !focusedButton && !multiLine &&
+        defaultButton_->widget()->isEnabled()) {
+        defaultButton_->click();
+        return true;
+    }
+    return false;
+}
+
+void Form::handleKeyRelease(QKeyEvent *event, Control *control)
+{
+    QPointer<Form> guard(this);
+    if (keyPreview_) {
+        Form_KeyUp(event->key(), event->modifiers());
+    }
+    if (guard && control && control->onKeyUp) {
+        control->onKeyUp(event->key(), event->modifiers());
+    }
+}
+
+bool Form::handleMouse(QEvent *event, QWidget *widget, Control *control)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPointF local = widget->mapFromGlobal(mouse->globalPosition());
+    const QPointF twips(local.x() * twipsPerPixelX(), local.y() * twipsPerPixelY());
+    const auto &handler = event->type() == QEvent::MouseButtonPress     ? control->onMouseDown
+                          : event->type() == QEvent::MouseButtonRelease ? control->onMouseUp
+                                                                        : control->onMouseMove;
+    if (handler) {
+        handler(mouse->buttons() | mouse->button(), twips);
+    }
+    return false;
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    // Keys of a watched control were handled in eventFilter already.
+    if (!controlByWidget_.contains(QApplication::focusWidget()) && handleKeyPress(event, nullptr)) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!controlByWidget_.contains(QApplication::focusWidget())) {
+        handleKeyRelease(event, nullptr);
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // The close box, Alt+F4 and the session's end all ask for an unload; the
+    // form's own unload handling decides what happens.
+    event->ignore();
+    unload();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (modalLoop_) {
+        modalLoop_->quit();
+    }
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
+    }
+}

@@ -1,0 +1,16 @@
+// Tintwell - a frame: a captioned box that holds other controls.
+#include "platform/forms/Frame.h"
+
+#include "platform/forms/Form.h"
+
+#include <QGroupBox>
+
+Frame::Frame(Form &form, QString name, Control *container)
+    : Control(form, std::move(name), ControlKind::Frame),
+      box_(new QGroupBox(form.containerWidget(container)))
+{
+    attach(box_);
+}
+
+QWidget *Frame::widget() const { return box_; }
+void Frame::setCaption(const QString &caption) { box_->setTitle(caption); }

@@ -1,0 +1,59 @@
+// Tintwell - a menu or a menu item.
+#include "platform/forms/MenuItem.h"
+
+#include "platform/forms/Form.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar)
+    : Control(form, std::move(name), ControlKind::MenuItem),
+      menu_(std::make_unique<QMenu>(caption)), action_(menu_->menuAction())
+{
+    menu_->setObjectName(Name());
+    action_->setObjectName(Name());
+    bar->addMenu(menu_.get());
+}
+
+MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu)
+    : Control(form, std::move(name), ControlKind::MenuItem),
+      action_(new QAction(caption, menu.menu_.get()))
+{
+    action_->setObjectName(Name());
+    if (caption == QLatin1String("-")) {
+        action_->setSeparator(true);
+    }
+    // The form's own shortcuts: they work from any control of the form.
+    action_->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(action_);
+    menu.menu_->addAction(action_);
+    QObject::connect(action_, &QAction::triggered, context(), [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+}
+
+MenuItem::~MenuItem() = default;
+
+QString MenuItem::Caption() const { return action_->text(); }
+void MenuItem::setShortcut(const QKeySequence &shortcut) { action_->setShortcut(shortcut); }
+
+void MenuItem::setChecked(bool checked)
+{
+    action_->setCheckable(true);
+    action_->setChecked(checked);
+}
+
+void MenuItem::setItemEnabled(bool enabled) { action_->setEnabled(enabled); }
+void MenuItem::trigger() { action_->trigger(); }
+
+double MenuItem::Left() const { throw PropertyNotSupported(Name(), "Left"); }
+double MenuItem::Top() const { throw PropertyNotSupported(Name(), "Top"); }
+double MenuItem::Width() const { throw PropertyNotSupported(Name(), "Width"); }
+double MenuItem::Height() const { throw PropertyNotSupported(Name(), "Height"); }
+void MenuItem::setLeft(double) { throw PropertyNotSupported(Name(), "Left"); }
+void MenuItem::setTop(double) { throw PropertyNotSupported(Name(), "Top"); }
+void MenuItem::setWidth(double) { throw PropertyNotSupported(Name(), "Width"); }
+void MenuItem::setHeight(double) { throw PropertyNotSupported(Name(), "Height"); }

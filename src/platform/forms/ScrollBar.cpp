@@ -1,0 +1,49 @@
+// Tintwell - a horizontal scroll bar with a 16-bit value and two step sizes.
+#include "platform/forms/ScrollBar.h"
+
+#include "platform/forms/Form.h"
+
+#include <QScrollBar>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+int clampTo16Bits(int v)
+{
+    return std::clamp(v, int{std::numeric_limits<std::int16_t>::min()},
+                      int{std::numeric_limits<std::int16_t>::max()});
+}
+
+} // namespace
+
+ScrollBar::ScrollBar(Form &form, QString name, Control *container)
+    : Control(form, std::move(name), ControlKind::ScrollBar),
+      bar_(new QScrollBar(Qt::Horizontal, form.containerWidget(container)))
+{
+    bar_->setTracking(true);
+    QObject::connect(bar_, &QScrollBar::valueChanged, context(), [this] {
+        const auto &handler = bar_->isSliderDown() ? onScroll : onChange;
+        if (handler) {
+            handler();
+        }
+    });
+    attach(bar_);
+}
+
+QWidget *ScrollBar::widget() const { return bar_; }
+int ScrollBar::Value() const { return bar_->value(); }
+
+void ScrollBar::setValue(int value)
+{
+    // QScrollBar clamps into its range and stays silent when nothing changes.
+    bar_->setValue(value);
+}
+
+void ScrollBar::setRange(int min, int max) { bar_->setRange(clampTo16Bits(min), clampTo16Bits(max)); }
+int ScrollBar::Min() const { return bar_->minimum(); }
+int ScrollBar::Max() const { return bar_->maximum(); }
+void ScrollBar::setSmallChange(int step) { bar_->setSingleStep(clampTo16Bits(step)); }
+void ScrollBar::setLargeChange(int step) { bar_->setPageStep(clampTo16Bits(step)); }
+int ScrollBar::SmallChange() const { return bar_->singleStep(); }
+int ScrollBar::LargeChange() const { return bar_->pageStep(); }

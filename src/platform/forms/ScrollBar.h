@@ -1,0 +1,34 @@
+// Tintwell - a horizontal scroll bar with a 16-bit value and two step sizes.
+#pragma once
+
+#include "platform/forms/Control.h"
+
+#include <functional>
+
+class QScrollBar;
+
+class ScrollBar final : public Control
+{
+  public:
+    ScrollBar(Form &form, QString name, Control *container = nullptr);
+
+    [[nodiscard]] QWidget *widget() const override;
+    [[nodiscard]] int Value() const;
+    // Setting the value it already holds raises nothing.
+    void setValue(int value);
+    void setRange(int min, int max);
+    [[nodiscard]] int Min() const;
+    [[nodiscard]] int Max() const;
+    void setSmallChange(int step);
+    void setLargeChange(int step);
+    [[nodiscard]] int SmallChange() const;
+    [[nodiscard]] int LargeChange() const;
+
+    // Change: the value changed (program, arrow, trough, keys, thumb released).
+    // Scroll: the thumb is being dragged; raised for every position on the way.
+    std::function<void()> onChange;
+    std::function<void()> onScroll;
+
+  private:
+    QScrollBar *bar_;
+};

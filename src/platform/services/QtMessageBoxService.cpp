@@ -1,0 +1,70 @@
+// Tintwell - message boxes shown with QMessageBox.
+#include "platform/services/QtMessageBoxService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OK:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgResult fromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    default:
+        return MsgResult::OK;
+    }
+}
+
+} // namespace
+
+QtMessageBoxService::QtMessageBoxService(QString applicationTitle)
+    : applicationTitle_(std::move(applicationTitle))
+{
+}
+
+MsgResult QtMessageBoxService::show(const MessageRequest &request)
+{
+    const QString title = request.title.isEmpty() ? applicationTitle_ : request.title;
+    QMessageBox box(toQtIcon(request.icon), title, request.text, toQtButtons(request.buttons),
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowModality(Qt::ApplicationModal);
+    return fromQtButton(box.exec());
+}

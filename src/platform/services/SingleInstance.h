@@ -1,0 +1,37 @@
+// Tintwell - detection of an earlier running copy of the program.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+class SingleInstance
+{
+  public:
+    virtual ~SingleInstance() = default;
+    // True when an earlier copy of the program is still running.
+    [[nodiscard]] virtual bool anotherInstanceRunning() = 0;
+};
+
+// Holds a lock file for as long as this copy runs. The kernel's lock on the
+// file goes with the process, so a copy that crashed never blocks the next.
+class LockFileSingleInstance final : public SingleInstance
+{
+  public:
+    // lockDirectory empty: the user's runtime directory.
+    explicit LockFileSingleInstance(const QString &lockDirectory = {});
+    ~LockFileSingleInstance() override;
+    LockFileSingleInstance(const LockFileSingleInstance &) = delete;
+    LockFileSingleInstance &operator=(const LockFileSingleInstance &) = delete;
+
+    [[nodiscard]] bool anotherInstanceRunning() override;
+    [[nodiscard]] QString lockFilePath() const;
+    void release();
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+    QString path_;
+    bool checked_ = false;
+    bool locked_ = false;
+};
