@@ -2,8 +2,7 @@
 #include "app/Program.h"
 
 Program::Program(ProgramServices services)
-    : services_(std::move(services)), formContext_{services_.screen, loadedForms_},
-      colors_([this] {
+    : services_(std::move(services)), formContext_{services_.screen, loadedForms_}, colors_([this] {
           return std::make_unique<frmColors>(
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});

@@ -7,8 +7,8 @@
 #include "app/MainWindowCommands.h"
 #include "app/modSetColor.h"
 #include "layout/modResize.h"
-#include "platform/forms/LoadedForms.h"
 #include "platform/RaisedError.h"
+#include "platform/forms/LoadedForms.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/SingleInstance.h"
@@ -87,7 +87,8 @@ void frmColors::designControls()
         int tab;
     };
     for (const ButtonDesign &d : {
-             ButtonDesign{cmdViewColor, "&View Color (F2)", "View The Color", {8250, 4650, 1095, 615}, 7},
+             ButtonDesign{
+                 cmdViewColor, "&View Color (F2)", "View The Color", {8250, 4650, 1095, 615}, 7},
              ButtonDesign{cmdHelp, "&Help (F1)", "Program Help", {8250, 5310, 1095, 435}, 10},
              ButtonDesign{cmdExit, "E&xit (F3)", "Exit Program", {8235, 5790, 1095, 435}, 13},
          }) {
@@ -199,8 +200,8 @@ void frmColors::keyFilter(int &keyAscii)
     }
     services_.beep.beep();
     keyAscii = 0;
-    services_.messages.show({QStringLiteral("Numbers Only Please"), QString(),
-                             MsgIcon::Information, MsgButtons::OK});
+    services_.messages.show(
+        {QStringLiteral("Numbers Only Please"), QString(), MsgIcon::Information, MsgButtons::OK});
 }
 
 void frmColors::UpdateColorList()
@@ -225,8 +226,8 @@ void frmColors::lstColors_Click()
     txtRed.setText(QString::number(RedOf(c)));
     txtGreen.setText(QString::number(GreenOf(c)));
     txtBlue.setText(QString::number(BlueOf(c)));
-    for (const Channel &channel : {Channel{hsbRed, txtRed}, Channel{hsbGreen, txtGreen},
-                                   Channel{hsbBlue, txtBlue}}) {
+    for (const Channel &channel :
+         {Channel{hsbRed, txtRed}, Channel{hsbGreen, txtGreen}, Channel{hsbBlue, txtBlue}}) {
         if (const auto number = readChannelText(channel.box.Text())) {
             channel.bar.setValue(static_cast<int>(std::nearbyint(std::min(*number, 255.0))));
         }

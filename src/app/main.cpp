@@ -1,10 +1,10 @@
 // Tintwell - mix a paint colour on screen, print it or save it as a picture.
 #include "app/Program.h"
+#include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/QtMessageBoxService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
-#include "platform/services/AppInfo.h"
 
 #include <QApplication>
 #include <cstdio>

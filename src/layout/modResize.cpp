@@ -27,7 +27,10 @@ template <class Step> void skipOnFailure(Step &&step)
     }
 }
 
-float scaled(double value, float factor) { return static_cast<float>(value) * factor; }
+float scaled(double value, float factor)
+{
+    return static_cast<float>(value) * factor;
+}
 
 bool takesScaledFont(ControlKind kind)
 {

@@ -12,9 +12,18 @@ using ColorValue = std::int32_t;
     return red + 256 * green + 65536 * blue;
 }
 
-[[nodiscard]] constexpr int RedOf(ColorValue c) { return c % 256; }
-[[nodiscard]] constexpr int GreenOf(ColorValue c) { return (c / 256) % 256; }
-[[nodiscard]] constexpr int BlueOf(ColorValue c) { return (c / 65536) % 256; }
+[[nodiscard]] constexpr int RedOf(ColorValue c)
+{
+    return c % 256;
+}
+[[nodiscard]] constexpr int GreenOf(ColorValue c)
+{
+    return (c / 256) % 256;
+}
+[[nodiscard]] constexpr int BlueOf(ColorValue c)
+{
+    return (c / 65536) % 256;
+}
 
 [[nodiscard]] inline QColor toQColor(ColorValue c)
 {

@@ -19,7 +19,10 @@ ComboBox::ComboBox(Form &form, QString name, Control *container)
     attach(combo_);
 }
 
-QWidget *ComboBox::widget() const { return combo_; }
+QWidget *ComboBox::widget() const
+{
+    return combo_;
+}
 
 int ComboBox::AddItem(const QString &text, std::int32_t itemData)
 {
@@ -36,8 +39,14 @@ int ComboBox::AddItem(const QString &text, std::int32_t itemData)
     return at;
 }
 
-int ComboBox::ListCount() const { return combo_->count(); }
-QString ComboBox::List(int index) const { return combo_->itemText(index); }
+int ComboBox::ListCount() const
+{
+    return combo_->count();
+}
+QString ComboBox::List(int index) const
+{
+    return combo_->itemText(index);
+}
 
 std::int32_t ComboBox::ItemData(int index) const
 {
@@ -49,7 +58,10 @@ void ComboBox::setItemData(int index, std::int32_t data)
     combo_->setItemData(index, QVariant::fromValue(data));
 }
 
-int ComboBox::ListIndex() const { return combo_->currentIndex(); }
+int ComboBox::ListIndex() const
+{
+    return combo_->currentIndex();
+}
 
 void ComboBox::setListIndex(int index)
 {
@@ -59,7 +71,10 @@ void ComboBox::setListIndex(int index)
     combo_->setCurrentIndex(index);
 }
 
-QString ComboBox::Text() const { return combo_->currentText(); }
+QString ComboBox::Text() const
+{
+    return combo_->currentText();
+}
 
 void ComboBox::setForeColor(ColorValue color)
 {
@@ -69,4 +84,7 @@ void ComboBox::setForeColor(ColorValue color)
     combo_->setPalette(pal);
 }
 
-void ComboBox::setHeight(double) { throw PropertyNotSupported(Name(), "Height"); }
+void ComboBox::setHeight(double)
+{
+    throw PropertyNotSupported(Name(), "Height");
+}

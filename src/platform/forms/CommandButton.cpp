@@ -4,10 +4,45 @@
 #include "platform/forms/Form.h"
 
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// Captions wrap onto several lines when the button is too narrow for one,
+// the way a tall button shows "View Color" above "(F2)".
+class WrappingButton final : public QPushButton
+{
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const int shift = isDown() ? 1 : 0;
+        const QRect area = rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+        painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
+} // namespace
 
 CommandButton::CommandButton(Form &form, QString name, Control *container)
     : Control(form, std::move(name), ControlKind::CommandButton),
-      button_(new QPushButton(form.containerWidget(container)))
+      button_(new WrappingButton(form.containerWidget(container)))
 {
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, context(), [this] {
@@ -18,9 +53,18 @@ CommandButton::CommandButton(Form &form, QString name, Control *container)
     attach(button_);
 }
 
-QWidget *CommandButton::widget() const { return button_; }
-QString CommandButton::Caption() const { return button_->text(); }
-void CommandButton::setCaption(const QString &caption) { button_->setText(caption); }
+QWidget *CommandButton::widget() const
+{
+    return button_;
+}
+QString CommandButton::Caption() const
+{
+    return button_->text();
+}
+void CommandButton::setCaption(const QString &caption)
+{
+    button_->setText(caption);
+}
 
 void CommandButton::setBackColor(ColorValue color)
 {
@@ -35,4 +79,7 @@ ColorValue CommandButton::BackColor() const
     return fromQColor(button_->palette().color(QPalette::Button));
 }
 
-void CommandButton::click() { button_->click(); }
+void CommandButton::click()
+{
+    button_->click();
+}

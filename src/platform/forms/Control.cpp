@@ -24,10 +24,22 @@ void Control::attach(QWidget *widget)
     form_.watchControlWidget(widget, this);
 }
 
-double Control::Left() const { return left_; }
-double Control::Top() const { return top_; }
-double Control::Width() const { return width_; }
-double Control::Height() const { return height_; }
+double Control::Left() const
+{
+    return left_;
+}
+double Control::Top() const
+{
+    return top_;
+}
+double Control::Width() const
+{
+    return width_;
+}
+double Control::Height() const
+{
+    return height_;
+}
 
 void Control::setLeft(double twips)
 {

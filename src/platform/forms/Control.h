@@ -10,7 +10,8 @@
 class Form;
 class QWidget;
 
-enum class ControlKind {
+enum class ControlKind
+{
     TextBox,
     ComboBox,
     Label,

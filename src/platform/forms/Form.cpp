@@ -97,7 +97,10 @@ void Form::showModal()
     }
 }
 
-void Form::hideForm() { hide(); }
+void Form::hideForm()
+{
+    hide();
+}
 
 void Form::unload()
 {
@@ -118,12 +121,16 @@ void Form::unload()
 
 void Form::showNow()
 {
-    if (!everShown_) {
+    const bool first = !everShown_;
+    if (first) {
         everShown_ = true;
         applyTabOrder();
         placeOnFirstShow();
     }
     show();
+    if (first && frameGeometry().size() != size()) {
+        placeOnFirstShow(); // the frame is known now: centre it too
+    }
     raise();
     activateWindow();
 }
@@ -145,7 +152,8 @@ void Form::placeOnFirstShow()
     if (area.isNull()) {
         return;
     }
-    QRect box(QPoint(0, 0), size());
+    // Centre the whole window, frame included, where the frame is known.
+    QRect box(QPoint(0, 0), frameGeometry().size().expandedTo(size()));
     box.moveCenter(area.center());
     move(box.topLeft());
 }
@@ -168,13 +176,31 @@ void Form::applyTabOrder()
     }
 }
 
-double Form::twipsPerPixelX() const { return screen_.twipsPerPixelX(); }
-double Form::twipsPerPixelY() const { return screen_.twipsPerPixelY(); }
+double Form::twipsPerPixelX() const
+{
+    return screen_.twipsPerPixelX();
+}
+double Form::twipsPerPixelY() const
+{
+    return screen_.twipsPerPixelY();
+}
 
-double Form::Left() const { return x() * twipsPerPixelX(); }
-double Form::Top() const { return y() * twipsPerPixelY(); }
-double Form::Width() const { return width() * twipsPerPixelX(); }
-double Form::Height() const { return height() * twipsPerPixelY(); }
+double Form::Left() const
+{
+    return x() * twipsPerPixelX();
+}
+double Form::Top() const
+{
+    return y() * twipsPerPixelY();
+}
+double Form::Width() const
+{
+    return width() * twipsPerPixelX();
+}
+double Form::Height() const
+{
+    return height() * twipsPerPixelY();
+}
 
 void Form::Move(double left, double top, double width, double height)
 {
@@ -193,16 +219,25 @@ void Form::Move(double left, double top, double width, double height)
     }
 }
 
-void Form::Refresh() { repaint(); }
+void Form::Refresh()
+{
+    repaint();
+}
 
-double Form::ScaleWidth() const { return width() * twipsPerPixelX(); }
+double Form::ScaleWidth() const
+{
+    return width() * twipsPerPixelX();
+}
 
 double Form::ScaleHeight() const
 {
     return std::max(0, height() - menuBarHeight()) * twipsPerPixelY();
 }
 
-int Form::menuBarHeight() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }
+int Form::menuBarHeight() const
+{
+    return menuBar_ ? menuBar_->sizeHint().height() : 0;
+}
 
 void Form::setClientSize(double widthTwips, double heightTwips)
 {
@@ -222,7 +257,10 @@ void Form::setBackColor(ColorValue color)
     setPalette(pal);
 }
 
-ColorValue Form::BackColor() const { return fromQColor(palette().color(QPalette::Window)); }
+ColorValue Form::BackColor() const
+{
+    return fromQColor(palette().color(QPalette::Window));
+}
 
 void Form::setFixedBorder(bool fixed)
 {

@@ -27,7 +27,12 @@ struct FormContext
     LoadedForms &loadedForms;
 };
 
-enum class StartUpPosition { Manual, CenterScreen, CenterOwner };
+enum class StartUpPosition
+{
+    Manual,
+    CenterScreen,
+    CenterOwner
+};
 
 class Form : public QWidget
 {

@@ -12,5 +12,11 @@ Frame::Frame(Form &form, QString name, Control *container)
     attach(box_);
 }
 
-QWidget *Frame::widget() const { return box_; }
-void Frame::setCaption(const QString &caption) { box_->setTitle(caption); }
+QWidget *Frame::widget() const
+{
+    return box_;
+}
+void Frame::setCaption(const QString &caption)
+{
+    box_->setTitle(caption);
+}

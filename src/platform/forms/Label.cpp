@@ -14,8 +14,14 @@ Label::Label(Form &form, QString name, Control *container)
     attach(label_);
 }
 
-QWidget *Label::widget() const { return label_; }
-QString Label::Caption() const { return label_->text(); }
+QWidget *Label::widget() const
+{
+    return label_;
+}
+QString Label::Caption() const
+{
+    return label_->text();
+}
 
 void Label::setCaption(const QString &caption)
 {
@@ -29,7 +35,10 @@ void Label::setAutoSize(bool on)
     applyGeometry();
 }
 
-void Label::setAlignment(Qt::Alignment alignment) { label_->setAlignment(alignment); }
+void Label::setAlignment(Qt::Alignment alignment)
+{
+    label_->setAlignment(alignment);
+}
 
 void Label::setForeColor(ColorValue color)
 {
@@ -49,7 +58,10 @@ void Label::setBorder(bool single)
     applyGeometry();
 }
 
-bool Label::hasBorder() const { return label_->frameShape() != QFrame::NoFrame; }
+bool Label::hasBorder() const
+{
+    return label_->frameShape() != QFrame::NoFrame;
+}
 
 void Label::applyGeometry()
 {

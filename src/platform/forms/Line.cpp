@@ -40,9 +40,15 @@ Line::Line(Form &form, QString name, Control *container)
     attach(surface_);
 }
 
-Line::~Line() { surface_->detach(); }
+Line::~Line()
+{
+    surface_->detach();
+}
 
-QWidget *Line::widget() const { return surface_; }
+QWidget *Line::widget() const
+{
+    return surface_;
+}
 
 void Line::setX1(double twips)
 {
@@ -80,23 +86,55 @@ void Line::setBorderColor(ColorValue color)
     surface_->update();
 }
 
-double Line::Left() const { throw PropertyNotSupported(Name(), "Left"); }
-double Line::Top() const { throw PropertyNotSupported(Name(), "Top"); }
-double Line::Width() const { throw PropertyNotSupported(Name(), "Width"); }
-double Line::Height() const { throw PropertyNotSupported(Name(), "Height"); }
-void Line::setLeft(double) { throw PropertyNotSupported(Name(), "Left"); }
-void Line::setTop(double) { throw PropertyNotSupported(Name(), "Top"); }
-void Line::setWidth(double) { throw PropertyNotSupported(Name(), "Width"); }
-void Line::setHeight(double) { throw PropertyNotSupported(Name(), "Height"); }
-double Line::FontSize() const { throw PropertyNotSupported(Name(), "FontSize"); }
-void Line::setFontSize(double) { throw PropertyNotSupported(Name(), "FontSize"); }
+double Line::Left() const
+{
+    throw PropertyNotSupported(Name(), "Left");
+}
+double Line::Top() const
+{
+    throw PropertyNotSupported(Name(), "Top");
+}
+double Line::Width() const
+{
+    throw PropertyNotSupported(Name(), "Width");
+}
+double Line::Height() const
+{
+    throw PropertyNotSupported(Name(), "Height");
+}
+void Line::setLeft(double)
+{
+    throw PropertyNotSupported(Name(), "Left");
+}
+void Line::setTop(double)
+{
+    throw PropertyNotSupported(Name(), "Top");
+}
+void Line::setWidth(double)
+{
+    throw PropertyNotSupported(Name(), "Width");
+}
+void Line::setHeight(double)
+{
+    throw PropertyNotSupported(Name(), "Height");
+}
+double Line::FontSize() const
+{
+    throw PropertyNotSupported(Name(), "FontSize");
+}
+void Line::setFontSize(double)
+{
+    throw PropertyNotSupported(Name(), "FontSize");
+}
 
 void Line::applyGeometry()
 {
     const double tx = ParentForm().twipsPerPixelX();
     const double ty = ParentForm().twipsPerPixelY();
-    const QPoint a(static_cast<int>(std::lround(x1_ / tx)), static_cast<int>(std::lround(y1_ / ty)));
-    const QPoint b(static_cast<int>(std::lround(x2_ / tx)), static_cast<int>(std::lround(y2_ / ty)));
+    const QPoint a(static_cast<int>(std::lround(x1_ / tx)),
+                   static_cast<int>(std::lround(y1_ / ty)));
+    const QPoint b(static_cast<int>(std::lround(x2_ / tx)),
+                   static_cast<int>(std::lround(y2_ / ty)));
     const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
     surface_->setGeometry(box);
     surface_->from = a - box.topLeft();

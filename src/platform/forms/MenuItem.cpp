@@ -37,8 +37,14 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &m
 
 MenuItem::~MenuItem() = default;
 
-QString MenuItem::Caption() const { return action_->text(); }
-void MenuItem::setShortcut(const QKeySequence &shortcut) { action_->setShortcut(shortcut); }
+QString MenuItem::Caption() const
+{
+    return action_->text();
+}
+void MenuItem::setShortcut(const QKeySequence &shortcut)
+{
+    action_->setShortcut(shortcut);
+}
 
 void MenuItem::setChecked(bool checked)
 {
@@ -46,14 +52,44 @@ void MenuItem::setChecked(bool checked)
     action_->setChecked(checked);
 }
 
-void MenuItem::setItemEnabled(bool enabled) { action_->setEnabled(enabled); }
-void MenuItem::trigger() { action_->trigger(); }
+void MenuItem::setItemEnabled(bool enabled)
+{
+    action_->setEnabled(enabled);
+}
+void MenuItem::trigger()
+{
+    action_->trigger();
+}
 
-double MenuItem::Left() const { throw PropertyNotSupported(Name(), "Left"); }
-double MenuItem::Top() const { throw PropertyNotSupported(Name(), "Top"); }
-double MenuItem::Width() const { throw PropertyNotSupported(Name(), "Width"); }
-double MenuItem::Height() const { throw PropertyNotSupported(Name(), "Height"); }
-void MenuItem::setLeft(double) { throw PropertyNotSupported(Name(), "Left"); }
-void MenuItem::setTop(double) { throw PropertyNotSupported(Name(), "Top"); }
-void MenuItem::setWidth(double) { throw PropertyNotSupported(Name(), "Width"); }
-void MenuItem::setHeight(double) { throw PropertyNotSupported(Name(), "Height"); }
+double MenuItem::Left() const
+{
+    throw PropertyNotSupported(Name(), "Left");
+}
+double MenuItem::Top() const
+{
+    throw PropertyNotSupported(Name(), "Top");
+}
+double MenuItem::Width() const
+{
+    throw PropertyNotSupported(Name(), "Width");
+}
+double MenuItem::Height() const
+{
+    throw PropertyNotSupported(Name(), "Height");
+}
+void MenuItem::setLeft(double)
+{
+    throw PropertyNotSupported(Name(), "Left");
+}
+void MenuItem::setTop(double)
+{
+    throw PropertyNotSupported(Name(), "Top");
+}
+void MenuItem::setWidth(double)
+{
+    throw PropertyNotSupported(Name(), "Width");
+}
+void MenuItem::setHeight(double)
+{
+    throw PropertyNotSupported(Name(), "Height");
+}

@@ -41,9 +41,15 @@ PictureBox::PictureBox(Form &form, QString name, Control *container)
     attach(surface_);
 }
 
-PictureBox::~PictureBox() { surface_->detach(); }
+PictureBox::~PictureBox()
+{
+    surface_->detach();
+}
 
-QWidget *PictureBox::widget() const { return surface_; }
+QWidget *PictureBox::widget() const
+{
+    return surface_;
+}
 
 void PictureBox::setBackColor(ColorValue color)
 {

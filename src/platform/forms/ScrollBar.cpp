@@ -22,6 +22,7 @@ ScrollBar::ScrollBar(Form &form, QString name, Control *container)
       bar_(new QScrollBar(Qt::Horizontal, form.containerWidget(container)))
 {
     bar_->setTracking(true);
+    bar_->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved with the arrow keys
     QObject::connect(bar_, &QScrollBar::valueChanged, context(), [this] {
         const auto &handler = bar_->isSliderDown() ? onScroll : onChange;
         if (handler) {
@@ -31,8 +32,14 @@ ScrollBar::ScrollBar(Form &form, QString name, Control *container)
     attach(bar_);
 }
 
-QWidget *ScrollBar::widget() const { return bar_; }
-int ScrollBar::Value() const { return bar_->value(); }
+QWidget *ScrollBar::widget() const
+{
+    return bar_;
+}
+int ScrollBar::Value() const
+{
+    return bar_->value();
+}
 
 void ScrollBar::setValue(int value)
 {
@@ -40,10 +47,31 @@ void ScrollBar::setValue(int value)
     bar_->setValue(value);
 }
 
-void ScrollBar::setRange(int min, int max) { bar_->setRange(clampTo16Bits(min), clampTo16Bits(max)); }
-int ScrollBar::Min() const { return bar_->minimum(); }
-int ScrollBar::Max() const { return bar_->maximum(); }
-void ScrollBar::setSmallChange(int step) { bar_->setSingleStep(clampTo16Bits(step)); }
-void ScrollBar::setLargeChange(int step) { bar_->setPageStep(clampTo16Bits(step)); }
-int ScrollBar::SmallChange() const { return bar_->singleStep(); }
-int ScrollBar::LargeChange() const { return bar_->pageStep(); }
+void ScrollBar::setRange(int min, int max)
+{
+    bar_->setRange(clampTo16Bits(min), clampTo16Bits(max));
+}
+int ScrollBar::Min() const
+{
+    return bar_->minimum();
+}
+int ScrollBar::Max() const
+{
+    return bar_->maximum();
+}
+void ScrollBar::setSmallChange(int step)
+{
+    bar_->setSingleStep(clampTo16Bits(step));
+}
+void ScrollBar::setLargeChange(int step)
+{
+    bar_->setPageStep(clampTo16Bits(step));
+}
+int ScrollBar::SmallChange() const
+{
+    return bar_->singleStep();
+}
+int ScrollBar::LargeChange() const
+{
+    return bar_->pageStep();
+}

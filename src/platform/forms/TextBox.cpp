@@ -58,7 +58,8 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
         multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        QObject::connect(multi_, &QPlainTextEdit::textChanged, context(), [this] { raiseChange(); });
+        QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
+                         [this] { raiseChange(); });
         attach(multi_);
     } else {
         line_ = new TextBoxLine(this, parent);
@@ -92,7 +93,10 @@ TextBox *TextBox::fromWidget(QWidget *widget)
     return nullptr;
 }
 
-QString TextBox::Text() const { return line_ ? line_->text() : multi_->toPlainText(); }
+QString TextBox::Text() const
+{
+    return line_ ? line_->text() : multi_->toPlainText();
+}
 
 void TextBox::setText(const QString &text)
 {
@@ -114,7 +118,10 @@ void TextBox::setMaxLength(int length)
     }
 }
 
-int TextBox::MaxLength() const { return maxLength_; }
+int TextBox::MaxLength() const
+{
+    return maxLength_;
+}
 
 void TextBox::setAlignment(Qt::Alignment alignment)
 {

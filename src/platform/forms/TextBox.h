@@ -7,7 +7,11 @@
 class QLineEdit;
 class QPlainTextEdit;
 
-enum class TextLines { Single, Multi };
+enum class TextLines
+{
+    Single,
+    Multi
+};
 
 class TextBox final : public Control
 {

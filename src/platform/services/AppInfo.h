@@ -6,8 +6,8 @@
 struct AppInfo
 {
     QString productName;
-    QString title;      // also the title of message boxes shown without one
-    QString exeName;    // the running program's file name, without a path
+    QString title;   // also the title of message boxes shown without one
+    QString exeName; // the running program's file name, without a path
     QString companyName;
     int major = 0;
     int minor = 0;

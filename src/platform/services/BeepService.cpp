@@ -3,4 +3,7 @@
 
 #include <QApplication>
 
-void QtBeepService::beep() { QApplication::beep(); }
+void QtBeepService::beep()
+{
+    QApplication::beep();
+}

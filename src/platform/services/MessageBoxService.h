@@ -3,9 +3,28 @@
 
 #include <QString>
 
-enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class MsgResult { OK, Cancel, Yes, No };
+enum class MsgIcon
+{
+    None,
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MsgButtons
+{
+    OK,
+    OKCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MsgResult
+{
+    OK,
+    Cancel,
+    Yes,
+    No
+};
 
 struct MessageRequest
 {

@@ -9,7 +9,10 @@ namespace {
 constexpr double TwipsPerInch = 1440.0;
 constexpr double FallbackDpi = 96.0;
 
-double dpiOr96(double dpi) { return dpi > 0 ? dpi : FallbackDpi; }
+double dpiOr96(double dpi)
+{
+    return dpi > 0 ? dpi : FallbackDpi;
+}
 
 } // namespace
 

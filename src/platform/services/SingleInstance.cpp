@@ -25,7 +25,10 @@ LockFileSingleInstance::LockFileSingleInstance(const QString &lockDirectory)
     lock_ = std::make_unique<QLockFile>(path_);
 }
 
-LockFileSingleInstance::~LockFileSingleInstance() { release(); }
+LockFileSingleInstance::~LockFileSingleInstance()
+{
+    release();
+}
 
 bool LockFileSingleInstance::anotherInstanceRunning()
 {
@@ -40,7 +43,10 @@ bool LockFileSingleInstance::anotherInstanceRunning()
     return !locked_;
 }
 
-QString LockFileSingleInstance::lockFilePath() const { return path_; }
+QString LockFileSingleInstance::lockFilePath() const
+{
+    return path_;
+}
 
 void LockFileSingleInstance::release()
 {
