@@ -23,7 +23,7 @@ struct ProgramServices
     std::function<void()> endProcess;
 };
 
-class Program final : public MainWindowCommands
+class Program : public MainWindowCommands
 {
   public:
     explicit Program(ProgramServices services);

@@ -3,6 +3,7 @@
 
 #include "platform/forms/Form.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <cstdint>
 #include <limits>
@@ -15,11 +16,36 @@ int clampTo16Bits(int v)
                       int{std::numeric_limits<std::int16_t>::max()});
 }
 
+// Right arrow and Page Down move towards the maximum, the thumb to the right.
+class LeftToRightScrollBar final : public QScrollBar
+{
+  public:
+    LeftToRightScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+    {
+        setInvertedControls(false);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+        }
+    }
+};
+
 } // namespace
 
 ScrollBar::ScrollBar(Form &form, QString name, Control *container)
     : Control(form, std::move(name), ControlKind::ScrollBar),
-      bar_(new QScrollBar(Qt::Horizontal, form.containerWidget(container)))
+      bar_(new LeftToRightScrollBar(form.containerWidget(container)))
 {
     bar_->setTracking(true);
     bar_->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved with the arrow keys

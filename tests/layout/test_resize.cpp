@@ -1,0 +1,115 @@
+// Tintwell tests - fitting a window laid out for 1024 x 768 to other screens.
+#include "../forms/TestForm.h"
+#include "fakes/FakeServices.h"
+#include "layout/modResize.h"
+#include "platform/forms/LoadedForms.h"
+
+#include <QTest>
+
+class ResizeTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init()
+    {
+        XFactor = 0;
+        YFactor = 0;
+    }
+
+    void factorsMeasureTheScreenInTwips_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("twipsPerPixel");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::newRow("1024x768 at 15") << 1024 << 768 << 15.0 << 1.0f << 1.0f;
+        QTest::newRow("800x600 at 15") << 800 << 600 << 15.0 << 0.78125f << 0.78125f;
+        QTest::newRow("1280x1024 at 15") << 1280 << 1024 << 15.0 << 1.25f << float(4.0 / 3.0);
+        QTest::newRow("1366x768 at 15") << 1366 << 768 << 15.0 << 1.333984375f << 1.0f;
+        QTest::newRow("1024x768 at 12") << 1024 << 768 << 12.0 << 0.8f << 0.8f;
+    }
+
+    void factorsMeasureTheScreenInTwips()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, twipsPerPixel);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        FakeScreenMetrics screen(width, height, twipsPerPixel);
+        LoadedForms loaded;
+        TestForm form({screen, loaded});
+        ResizeForm(form);
+        QCOMPARE(XFactor, x);
+        QCOMPARE(YFactor, y);
+    }
+
+    void everyControlIsScaled_data() { factorsMeasureTheScreenInTwips_data(); }
+
+    void everyControlIsScaled()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, twipsPerPixel);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        FakeScreenMetrics screen(width, height, twipsPerPixel);
+        LoadedForms loaded;
+        TestForm form({screen, loaded});
+        form.text.setFontSize(9.75);
+        form.ok.setFontSize(9.75);
+        form.bar.setFontSize(8);
+        const double formWidth = form.Width();
+        const double comboHeight = form.combo.Height();
+
+        ResizeForm(form);
+
+        QCOMPARE(form.text.Left(), double(3600.0f * x));
+        QCOMPARE(form.text.Top(), double(300.0f * y));
+        QCOMPARE(form.text.Width(), double(1200.0f * x));
+        QCOMPARE(form.text.Height(), double(360.0f * y));
+        // Nested controls scale within their container.
+        QCOMPARE(form.nestedText.Left(), double(150.0f * x));
+        QCOMPARE(form.nestedText.Top(), double(300.0f * y));
+        QCOMPARE(form.pictureLabel.Left(), double(75.0f * x));
+        // Fonts follow the horizontal factor alone, and only where text is typed or shown.
+        QCOMPARE(form.text.FontSize(), double(9.75f * x));
+        QCOMPARE(form.ok.FontSize(), double(9.75f * x));
+        QCOMPARE(form.bar.FontSize(), 8.0);
+        // Line ends scale like positions; the drop-down keeps the height its font gives.
+        QCOMPARE(form.rule.X2(), double(6000.0f * x));
+        QCOMPARE(form.rule.Y1(), double(3900.0f * y));
+        QCOMPARE(form.combo.Height(), comboHeight);
+        // The window itself, to whole pixels.
+        QVERIFY(qAbs(form.Width() - formWidth * x) <= twipsPerPixel);
+    }
+
+    void designScreenMovesNothing()
+    {
+        FakeScreenMetrics screen;
+        LoadedForms loaded;
+        TestForm form({screen, loaded});
+        const QRect before = form.text.widget()->geometry();
+        const QSize formBefore = form.size();
+        ResizeForm(form);
+        QCOMPARE(form.text.widget()->geometry(), before);
+        QCOMPARE(form.size(), formBefore);
+    }
+
+    void screenWithoutSizeLeavesTheFormWhole()
+    {
+        // A screen that reports nothing gives factors of 0: every step that
+        // cannot apply them is skipped, and nothing throws.
+        FakeScreenMetrics screen(0, 0, 15);
+        LoadedForms loaded;
+        TestForm form({screen, loaded});
+        ResizeForm(form);
+        QCOMPARE(XFactor, 0.0f);
+        QCOMPARE(form.text.FontSize() > 0, true);
+    }
+};
+
+QTEST_MAIN(ResizeTest)
+#include "test_resize.moc"
