@@ -13,6 +13,7 @@
 #include "platform/forms/TextBox.h"
 
 #include <QStringList>
+#include <functional>
 
 class TestForm final : public Form
 {
@@ -66,6 +67,8 @@ class TestForm final : public Form
     // What happened to the form, in order.
     QStringList events;
     bool refuseUnload = false;
+    // Told of the unload, for tests that follow several forms at once.
+    std::function<void(const QString &)> journal;
 
     using Form::setCancelButton;
     using Form::setDefaultButton;
@@ -79,7 +82,13 @@ class TestForm final : public Form
         events << QStringLiteral("queryUnload");
         return !refuseUnload;
     }
-    void Form_Unload() override { events << QStringLiteral("unload"); }
+    void Form_Unload() override
+    {
+        events << QStringLiteral("unload");
+        if (journal) {
+            journal(objectName());
+        }
+    }
     void Form_KeyDown(int key, Qt::KeyboardModifiers) override
     {
         events << QStringLiteral("keyDown %1").arg(key);

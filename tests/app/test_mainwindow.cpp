@@ -1,0 +1,309 @@
+// Tintwell tests - the main window: its design, its commands and keys, the
+// single-copy check and the way out.
+#include "../forms/TestForm.h"
+#include "ColorsFixture.h"
+#include "platform/forms/FormInstance.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <functional>
+
+using Trigger = std::function<void(frmColors &)>;
+Q_DECLARE_METATYPE(Trigger)
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void windowDesign()
+    {
+        ColorsFixture f;
+        frmColors &w = f.colors();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tintwell . . ."));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 153, 153));
+        QCOMPARE(w.minimumSize(), w.maximumSize()); // the user cannot resize it
+        QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(w.ScaleWidth(), 9825.0);
+        QCOMPARE(w.ScaleHeight(), 6840.0);
+        QVERIFY(!w.windowIcon().isNull());
+        for (Control *c : w.Controls()) {
+            if (c->widget()) {
+                QCOMPARE(c->widget()->font().family(), QStringLiteral("Arial"));
+                QCOMPARE(c->widget()->font().pointSizeF(), 9.75);
+            }
+        }
+    }
+
+    void controlTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("accessibleName");
+        const QString number = QStringLiteral("Enter A Number (1-255)");
+        const QString pick = QStringLiteral("To Get Started, Pick A Basic Color");
+        QTest::newRow("lblRed") << "lblRed"
+                                << "Red"
+                                << ""
+                                << "";
+        QTest::newRow("lblGreen") << "lblGreen"
+                                  << "Green"
+                                  << ""
+                                  << "";
+        QTest::newRow("lblBlue") << "lblBlue"
+                                 << "Blue"
+                                 << ""
+                                 << "";
+        QTest::newRow("txtRed") << "txtRed"
+                                << "" << number << "Red amount";
+        QTest::newRow("txtGreen") << "txtGreen"
+                                  << "" << number << "Green amount";
+        QTest::newRow("txtBlue") << "txtBlue"
+                                 << "" << number << "Blue amount";
+        QTest::newRow("hsbRed") << "hsbRed"
+                                << ""
+                                << ""
+                                << "Red";
+        QTest::newRow("lblBasicColors") << "lblBasicColors"
+                                        << "Basic Colors:" << pick << "";
+        QTest::newRow("lstColors") << "lstColors"
+                                   << "" << pick << "Basic colors";
+        QTest::newRow("cmdViewColor") << "cmdViewColor"
+                                      << "&View Color (F2)"
+                                      << "View The Color"
+                                      << "";
+        QTest::newRow("cmdHelp") << "cmdHelp"
+                                 << "&Help (F1)"
+                                 << "Program Help"
+                                 << "";
+        QTest::newRow("cmdExit") << "cmdExit"
+                                 << "E&xit (F3)"
+                                 << "Exit Program"
+                                 << "";
+    }
+
+    void controlTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, accessibleName);
+        ColorsFixture f;
+        auto *widget = f.colors().findChild<QWidget *>(name);
+        QVERIFY(widget);
+        if (!caption.isEmpty()) {
+            const auto *label = qobject_cast<QLabel *>(widget);
+            const auto *button = qobject_cast<QPushButton *>(widget);
+            QCOMPARE(label ? label->text() : button->text(), caption);
+        }
+        QCOMPARE(widget->toolTip(), tooltip);
+        if (!accessibleName.isEmpty()) {
+            QCOMPARE(widget->accessibleName(), accessibleName);
+        }
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 255, 192));
+        }
+    }
+
+    void menus()
+    {
+        ColorsFixture f;
+        auto *bar = f.colors().findChild<QMenuBar *>();
+        QVERIFY(bar);
+        QStringList shown;
+        for (QAction *menu : bar->actions()) {
+            shown << menu->text();
+            for (QAction *item : menu->menu()->actions()) {
+                shown << (item->isSeparator()
+                              ? QStringLiteral("-")
+                              : item->text() + QLatin1Char('|') + item->shortcut().toString());
+            }
+        }
+        QCOMPARE(shown, QStringList({"&File", "&View Color ...|F2", "-", "E&xit|F3", "&Help",
+                                     "&Instructions|F1", "&About|"}));
+    }
+
+    void tabWalksTheControlsInOrder()
+    {
+        ColorsFixture f;
+        QStringList visited;
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited,
+                 QStringList({"txtGreen", "txtBlue", "hsbRed", "hsbGreen", "hsbBlue",
+                              "cmdViewColor", "cmdHelp", "lstColors", "cmdExit", "txtRed"}));
+    }
+
+    void sampleStaysCentred_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("1024x768") << 1024 << 768;
+        QTest::newRow("800x600") << 800 << 600;
+        QTest::newRow("1280x1024") << 1280 << 1024;
+        QTest::newRow("1366x768") << 1366 << 768;
+    }
+
+    void sampleStaysCentred()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        ColorsFixture f(false, FakeScreenMetrics(width, height));
+        frmColors &w = f.colors();
+        QCOMPARE(w.Picture1.Left(), (w.ScaleWidth() - w.Picture1.Width()) / 2);
+        const QRect sample = w.Picture1.widget()->geometry();
+        const int client = w.Picture1.widget()->parentWidget()->width();
+        QVERIFY(sample.left() < 0 && sample.right() >= client);
+        QVERIFY(qAbs(sample.left() + (sample.right() + 1 - client)) <= 1);
+        QVERIFY(qAbs(w.width() - qRound(655 * width / 1024.0)) <= 1);
+    }
+
+    void opensCentredOnTheScreen()
+    {
+        ColorsFixture f;
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        const QPoint window = f.colors().frameGeometry().center();
+        QVERIFY2((window - centre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("window centre %1,%2").arg(window.x()).arg(window.y())));
+    }
+
+    void commandKeysWorkFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("red box") << "txtRed";
+        QTest::newRow("blue scroll bar") << "hsbBlue";
+        QTest::newRow("basic colours") << "lstColors";
+        QTest::newRow("help button") << "cmdHelp";
+    }
+
+    void commandKeysWorkFromAnyControl()
+    {
+        QFETCH(QString, control);
+        ColorsFixture f;
+        auto *widget = f.colors().findChild<QWidget *>(control);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_F2);
+        QCOMPARE(f.program->printSizeShown, 1);
+        QTest::keyPress(widget, Qt::Key_F1);
+        QCOMPARE(f.program->helpShown, 1);
+        // Releasing F1 opens help too; with the help window open it is that
+        // window, not this one, that gets the release.
+        QTest::keyRelease(widget, Qt::Key_F1);
+        QCOMPARE(f.program->helpShown, 2);
+        QCOMPARE(f.processEnds, 0);
+        QTest::keyClick(widget, Qt::Key_F3);
+        QCOMPARE(f.processEnds, 1);
+    }
+
+    void buttonsAndMenuItemsOpenTheirWindows()
+    {
+        ColorsFixture f;
+        frmColors &w = f.colors();
+        QTest::mouseClick(w.cmdViewColor.widget(), Qt::LeftButton);
+        w.mnuViewColor.trigger();
+        QCOMPARE(f.program->printSizeShown, 2);
+        QTest::mouseClick(w.cmdHelp.widget(), Qt::LeftButton);
+        w.mnuInstructions.trigger();
+        QCOMPARE(f.program->helpShown, 2);
+        w.mnuAbout.trigger();
+        QCOMPARE(f.program->aboutShown, 1);
+        QTest::keyClick(w.txtRed.widget(), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(f.program->printSizeShown, 3);
+        QVERIFY(f.messages.shown.empty());
+    }
+
+    void viewColorReportsAnError()
+    {
+        ColorsFixture f;
+        f.program->printSizeError =
+            ErrorRecord{5, QStringLiteral("tintwell"), QStringLiteral("Invalid procedure call")};
+        const QList<int> before = f.channels();
+        QTest::keyClick(f.colors().txtRed.widget(), Qt::Key_F2);
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
+        QCOMPARE(f.messages.shown[0].text, QStringLiteral("Invalid procedure call"));
+        QCOMPARE(f.messages.shown[0].title, QStringLiteral("Error 5"));
+        QCOMPARE(f.messages.shown[0].icon, MsgIcon::None);
+        QCOMPARE(f.messages.shown[0].buttons, MsgButtons::OK);
+        QVERIFY(f.colors().isVisible());
+        QCOMPARE(f.channels(), before);
+    }
+
+    void everyExitTriggerUnloadsTheOthersInLoadOrder_data()
+    {
+        QTest::addColumn<Trigger>("trigger");
+        QTest::newRow("Exit button")
+            << Trigger([](frmColors &w) { QTest::mouseClick(w.cmdExit.widget(), Qt::LeftButton); });
+        QTest::newRow("Esc in a number box")
+            << Trigger([](frmColors &w) { QTest::keyClick(w.txtGreen.widget(), Qt::Key_Escape); });
+        QTest::newRow("Esc on a scroll bar") << Trigger([](frmColors &w) {
+            w.hsbBlue.setFocus();
+            QTest::keyClick(w.hsbBlue.widget(), Qt::Key_Escape);
+        });
+        QTest::newRow("F3") << Trigger(
+            [](frmColors &w) { QTest::keyClick(w.txtRed.widget(), Qt::Key_F3); });
+        QTest::newRow("Exit menu item") << Trigger([](frmColors &w) { w.mnuExit.trigger(); });
+        QTest::newRow("close box") << Trigger([](frmColors &w) { w.close(); });
+        QTest::newRow("unload asked by another window")
+            << Trigger([](frmColors &w) { w.unload(); });
+    }
+
+    void everyExitTriggerUnloadsTheOthersInLoadOrder()
+    {
+        QFETCH(Trigger, trigger);
+        ColorsFixture f;
+        QStringList unloaded;
+        const auto make = [&](const QString &name) {
+            auto form = std::make_unique<TestForm>(f.program->formContext(), name);
+            form->journal = [&unloaded](const QString &n) { unloaded << n; };
+            return form;
+        };
+        FormInstance<TestForm> preview([&] { return make(QStringLiteral("preview")); });
+        FormInstance<TestForm> dialog([&] { return make(QStringLiteral("dialog")); });
+        preview.get();
+        dialog.get();
+        QApplication::setActiveWindow(&f.colors());
+        trigger(f.colors());
+        QCOMPARE(unloaded, QStringList({"preview", "dialog"}));
+        QVERIFY(!preview.exists() && !dialog.exists());
+        QCOMPARE(f.processEnds, 1);
+        QVERIFY(f.messages.shown.empty()); // nothing is asked
+    }
+
+    void aSecondCopyIsRefused()
+    {
+        ColorsFixture f(true);
+        QVERIFY(!f.started);
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
+        QCOMPARE(f.messages.shown[0].text, QStringLiteral("Application Is Currently Running"));
+        QCOMPARE(f.messages.shown[0].title, QStringLiteral("SORRY"));
+        QCOMPARE(f.messages.shown[0].icon, MsgIcon::Information);
+        QCOMPARE(f.processEnds, 1);
+        QVERIFY(!f.colors().isVisible());
+        QCOMPARE(f.colors().lstColors.ListCount(), 0);
+    }
+
+    void hidingKeepsTheMix()
+    {
+        ColorsFixture f;
+        frmColors &w = f.colors();
+        w.lstColors.setListIndex(w.lstColors.ListCount() - 1);
+        w.hsbBlue.setValue(77);
+        w.hideForm();
+        w.showModeless();
+        QCOMPARE(f.channels(), QList<int>({255, 255, 77}));
+        QCOMPARE(f.selectedName(), QStringLiteral("Yellow"));
+        QCOMPARE(f.sampleOnScreen(), QColor(255, 255, 77));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
