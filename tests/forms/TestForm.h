@@ -82,6 +82,8 @@ class TestForm final : public Form
         events << QStringLiteral("queryUnload");
         return !refuseUnload;
     }
+    void Form_Activate() override { events << QStringLiteral("activate"); }
+    void Form_Resize() override { events << QStringLiteral("resize"); }
     void Form_Unload() override
     {
         events << QStringLiteral("unload");

@@ -339,6 +339,18 @@ class FormsTest : public QObject
         QCOMPARE(instance.exists(), !unload);
     }
 
+    void resizeAndActivationReachTheForm()
+    {
+        TestForm form(context_);
+        form.events.clear();
+        form.Move(0, 0, 7500, 6000);
+        QVERIFY(form.events.contains(QStringLiteral("resize")));
+        form.showModeless();
+        QApplication::setActiveWindow(&form);
+        QTRY_VERIFY(form.events.contains(QStringLiteral("activate")));
+        QCOMPARE(form.Width(), 7500.0);
+    }
+
     void centredOnTheScreenWhenFirstShown()
     {
         TestForm form(context_);
