@@ -1,0 +1,228 @@
+# Tintwell end-to-end - what every test script shares. Sourced, not run.
+# shellcheck shell=bash source-path=SCRIPTDIR
+# shellcheck disable=SC2034 # the variables are for the scripts that source this
+#
+# A script calls e2e_begin with the program's path, then starts copies with
+# app_start (the pid is in APP_PID), finds windows, presses keys and reads
+# pixels of the screen. Everything it started is ended by the exit trap,
+# whether the script passes or fails.
+
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-15} # seconds to wait for anything a person would see
+E2E_BUDGET=50  # seconds a whole script may take; CTest's own limit is 60
+MAIN_TITLE="Tintwell . . ."
+MAIN_TITLE_RE='^Tintwell \. \. \.'
+SORRY_TITLE="SORRY"
+SORRY_TITLE_RE='^SORRY'
+
+APP=""
+APP_PID=""
+APP_PIDS=()
+EXIT_STATUS=""
+WORK=""
+TEST_NAME=""
+WATCHDOG_PID=""
+
+e2e_begin() {
+    APP=$1
+    TEST_NAME=$(basename "$0" .sh)
+    if [ ! -x "$APP" ]; then
+        echo "FAIL: no program at '$APP'" >&2
+        exit 1
+    fi
+    local tool
+    for tool in Xvfb xdotool import convert; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "FAIL: '$tool' is missing (scripts/install-deps installs it)" >&2
+            exit 1
+        fi
+    done
+    WORK=$(mktemp -d "${TMPDIR:-/tmp}/tintwell-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'echo "FAIL: $TEST_NAME: line $LINENO: $BASH_COMMAND" >&2' ERR
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 141' PIPE
+    trap 'echo "FAIL: $TEST_NAME: took longer than $E2E_BUDGET s" >&2; exit 143' TERM
+    # Ends the script through its trap before CTest's timeout would kill it
+    # outright and leave the X server and the program running.
+    (
+        trap 'kill "$timer" 2>/dev/null; wait "$timer"; exit 0' TERM
+        sleep "$E2E_BUDGET" &
+        timer=$!
+        wait "$timer"
+        kill -TERM $$
+    ) &
+    WATCHDOG_PID=$!
+
+    # The lock file that keeps a second copy out lives here: private to this
+    # test, so that no other copy on the machine can answer for ours.
+    mkdir -m 0700 "$WORK/runtime"
+    export XDG_RUNTIME_DIR="$WORK/runtime"
+    export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache"
+    mkdir -p "$HOME"
+    # The program picks the X11 platform itself when DISPLAY is set.
+    unset QT_QPA_PLATFORM
+    start_private_xvfb "$WORK"
+}
+
+e2e_cleanup() {
+    local status=$? pid
+    for pid in "${APP_PIDS[@]}"; do
+        if kill -0 "$pid" 2>/dev/null; then
+            kill -KILL "$pid" 2>/dev/null || true
+        fi
+        wait "$pid" 2>/dev/null || true
+    done
+    stop_private_xvfb
+    if [ -n "$WATCHDOG_PID" ]; then
+        kill "$WATCHDOG_PID" 2>/dev/null || true
+        wait "$WATCHDOG_PID" 2>/dev/null || true
+    fi
+    if [ "$status" -eq 0 ]; then
+        echo "PASS: $TEST_NAME"
+    fi
+    [ -n "$WORK" ] && rm -rf "$WORK"
+    exit "$status"
+}
+
+# fail MESSAGE: says what went wrong, with the windows on the screen, the
+# programs' output and a screenshot kept in E2E_ARTIFACTS, then ends the test.
+fail() {
+    echo "FAIL: $TEST_NAME: $*" >&2
+    echo "Windows on the screen:" >&2
+    local win
+    for win in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "  $win '$(xdotool getwindowname "$win" 2>/dev/null)' pid $(xdotool getwindowpid "$win" 2>/dev/null || echo '?')" >&2
+    done
+    local log
+    for log in "$WORK"/app-*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")" >&2; cat "$log" >&2; }
+    done
+    if [ -n "${E2E_ARTIFACTS:-}" ]; then
+        mkdir -p "$E2E_ARTIFACTS"
+        if import -window root "$E2E_ARTIFACTS/$TEST_NAME.png" 2>/dev/null; then
+            echo "Screenshot: $E2E_ARTIFACTS/$TEST_NAME.png" >&2
+        fi
+    fi
+    exit 1
+}
+
+now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# app_start: starts one copy of the program; its pid is in APP_PID.
+app_start() {
+    "$APP" >"$WORK/app-${#APP_PIDS[@]}.log" 2>&1 &
+    APP_PID=$!
+    APP_PIDS+=("$APP_PID")
+}
+
+# is_running PID: the process exists and has not ended (a child that ended
+# stays a zombie until it is waited for, and kill -0 still reaches it).
+is_running() {
+    local state
+    state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "$state" != Z ] && [ "$state" != X ]
+}
+
+# wait_exit PID [SECONDS]: waits for the program to end and puts its exit
+# status in EXIT_STATUS; fails when it is still running after the timeout.
+wait_exit() {
+    local pid=$1 deadline
+    deadline=$(($(now_us) + ${2:-$E2E_TIMEOUT} * 1000000))
+    while is_running "$pid"; do
+        [ "$(now_us)" -lt "$deadline" ] || fail "process $pid is still running after ${2:-$E2E_TIMEOUT} s"
+        sleep 0.05
+    done
+    EXIT_STATUS=0
+    wait "$pid" || EXIT_STATUS=$?
+}
+
+# find_windows TITLE_RE [PID]: the visible windows whose title matches, of
+# one process or of any; prints their ids, one a line.
+find_windows() {
+    if [ -n "${2:-}" ]; then
+        xdotool search --all --onlyvisible --pid "$2" --name "$1" 2>/dev/null || true
+    else
+        xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+    fi
+}
+
+# wait_window TITLE_RE PID: prints the id of the process's visible window
+# with that title once it is there; fails after the timeout.
+wait_window() {
+    local deadline found
+    deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    while :; do
+        found=$(find_windows "$1" "$2" | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        is_running "$2" || fail "process $2 ended before a window matching '$1' appeared"
+        [ "$(now_us)" -lt "$deadline" ] || fail "no visible window matching '$1' of process $2 after $E2E_TIMEOUT s"
+        sleep 0.05
+    done
+}
+
+count_lines() { grep -c . || true; }
+
+# other_windows PID WINDOW: the process's visible windows besides that one.
+other_windows() {
+    find_windows '' "$1" | { grep -vx "$2" || true; }
+}
+
+# press_key WINDOW KEY: gives the window the keyboard focus, then types the
+# key as a person would (through the X server, not sent to the window).
+press_key() {
+    xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+    xdotool key "$2"
+}
+
+# window_geometry WINDOW: sets WIN_X, WIN_Y, WIN_W, WIN_H in screen pixels.
+window_geometry() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+# screenshot FILE: the whole screen as a person sees it.
+screenshot() {
+    import -window root "$1" || fail "could not take a screenshot"
+}
+
+# pixel FILE X Y: the colour of one screen pixel as "r,g,b" (0-255).
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 \
+        -format '%[fx:int(255*r+0.5)],%[fx:int(255*g+0.5)],%[fx:int(255*b+0.5)]' info:
+}
+
+# wait_pixels COLOUR X Y [X Y ...]: waits until every listed screen pixel
+# shows the colour (a window is mapped before it has painted); fails with
+# the colours last seen.
+wait_pixels() {
+    local want=$1 shot="$WORK/screen.png" deadline seen all got i
+    shift
+    local -a points=("$@")
+    deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    while :; do
+        screenshot "$shot"
+        all=1 seen=""
+        for ((i = 0; i < ${#points[@]}; i += 2)); do
+            got=$(pixel "$shot" "${points[i]}" "${points[i + 1]}")
+            seen+=" (${points[i]},${points[i + 1]})=$got"
+            [ "$got" = "$want" ] || all=0
+        done
+        [ "$all" = 1 ] && return 0
+        [ "$(now_us)" -lt "$deadline" ] || fail "expected $want at every point, saw:$seen"
+        sleep 0.1
+    done
+}
+
+# The points of the sample area across the top of the main window: its
+# middle and both sides (the sample overhangs the client area equally).
+sample_points() {
+    window_geometry "$1"
+    local y=$((WIN_Y + WIN_H * 35 / 100))
+    echo "$((WIN_X + WIN_W / 2)) $y $((WIN_X + 2)) $y $((WIN_X + WIN_W - 3)) $y"
+}
+
+CYAN="0,255,255"
