@@ -1,0 +1,21 @@
+// Tintwell - the numbered errors of the file dialog component.
+#pragma once
+
+#include "platform/RaisedError.h"
+
+#include <cstdint>
+
+// The record every failure of the component carries: number, source, description.
+using DialogError = ErrorRecord;
+
+// Component errors are numbered from the object-error base 0x80040000.
+inline constexpr std::int32_t ObjectErrorBase = static_cast<std::int32_t>(0x80040000U);
+inline constexpr std::int32_t ErrInvalidWindowHandle = ObjectErrorBase + 17461;
+inline constexpr std::int32_t ErrComponentFailure = ObjectErrorBase + 17462;
+
+// The error with its description, its source naming the running executable:
+// its file name without extension, then ".CFileOpenSaveDialog".
+[[nodiscard]] DialogError dialogError(std::int32_t number);
+
+// Throws RaisedError carrying dialogError(number).
+[[noreturn]] void raiseDialogError(std::int32_t number);
