@@ -5,3 +5,15 @@ set(_fd ${CMAKE_CURRENT_LIST_DIR})
 tintwell_add_test(test_opensavedialog
   SOURCES ${_fd}/test_opensavedialog.cpp ${_fd}/ScriptedCalls.h
   LIBS tintwell_filedialog tintwell_platform)
+
+tintwell_add_test(test_centerhooks
+  SOURCES ${_fd}/test_centerhooks.cpp ${_fd}/ScriptedCalls.h
+  LIBS tintwell_filedialog tintwell_platform)
+
+tintwell_add_test(test_win32windows
+  SOURCES ${_fd}/test_win32windows.cpp
+  LIBS tintwell_platform)
+
+tintwell_add_test(test_realfiledialog
+  SOURCES ${_fd}/test_realfiledialog.cpp ${_fd}/ModalDriver.h
+  LIBS tintwell_filedialog tintwell_platform)

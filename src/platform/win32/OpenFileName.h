@@ -37,7 +37,7 @@ struct OPENFILENAME
     std::string lpstrFilter;
     std::string lpstrCustomFilter;
     std::uint32_t nMaxCustFilter = 0;
-    // 1-based number of the pair the dialog starts with; the chosen one after.
+    // 1-based number of the pair the dialog starts with.
     std::uint32_t nFilterIndex = 0;
     std::string lpstrFile;
     std::uint32_t nMaxFile = 0;

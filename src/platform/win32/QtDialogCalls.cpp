@@ -131,12 +131,5 @@ BOOL QtDialogCalls::run(OPENFILENAME &record, QFileDialog::AcceptMode mode)
         (void)dialog.release();
         return 0;
     }
-    if (!accepted || !writeChosenFiles(record, dialog->selectedFiles())) {
-        return 0;
-    }
-    const qsizetype chosenFilter = dialog->nameFilters().indexOf(dialog->selectedNameFilter());
-    if (chosenFilter >= 0 && !recordText(record.lpstrFilter).isEmpty()) {
-        record.nFilterIndex = static_cast<std::uint32_t>(chosenFilter + 1);
-    }
-    return 1;
+    return accepted && writeChosenFiles(record, dialog->selectedFiles()) ? 1 : 0;
 }
