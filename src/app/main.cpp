@@ -19,7 +19,6 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintwell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tintwell"));
     QApplication::setDesktopFileName(QStringLiteral("tintwell"));
     QApplication::setApplicationVersion(QStringLiteral("0.5.0.7"));
 

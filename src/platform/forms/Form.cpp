@@ -43,7 +43,11 @@ Form::Form(const FormContext &context, const QString &name)
 
 Form::~Form()
 {
-    loadedForms_.remove(this);
+    // An unloaded form has left the list already, and may be destroyed later
+    // than the list itself (its destruction waits for the event loop).
+    if (loaded_) {
+        loadedForms_.remove(this);
+    }
     if (modalLoop_) {
         modalLoop_->quit();
     }
