@@ -24,49 +24,74 @@ void Control::attach(QWidget *widget)
     form_.watchControlWidget(widget, this);
 }
 
+bool Control::hasBox() const
+{
+    // Menu items have no position, and a line has only its two end points.
+    return kind_ != ControlKind::MenuItem && kind_ != ControlKind::Line;
+}
+
+void Control::requireBox(const char *property) const
+{
+    if (!hasBox()) {
+        throw PropertyNotSupported(name_, property);
+    }
+}
+
 double Control::Left() const
 {
+    requireBox("Left");
     return left_;
 }
+
 double Control::Top() const
 {
+    requireBox("Top");
     return top_;
 }
+
 double Control::Width() const
 {
+    requireBox("Width");
     return width_;
 }
+
 double Control::Height() const
 {
+    requireBox("Height");
     return height_;
 }
 
 void Control::setLeft(double twips)
 {
+    requireBox("Left");
     left_ = twips;
     applyGeometry();
 }
 
 void Control::setTop(double twips)
 {
+    requireBox("Top");
     top_ = twips;
     applyGeometry();
 }
 
 void Control::setWidth(double twips)
 {
+    requireBox("Width");
     width_ = twips;
     applyGeometry();
 }
 
 void Control::setHeight(double twips)
 {
+    requireBox("Height");
     height_ = twips;
     applyGeometry();
 }
 
 void Control::Move(double left, double top, double width, double height)
 {
+    requireBox("Move");
     left_ = left;
     top_ = top;
     width_ = width;
@@ -92,7 +117,7 @@ void Control::applyGeometry()
 double Control::FontSize() const
 {
     QWidget *w = widget();
-    if (!w) {
+    if (!w || kind_ == ControlKind::Line) {
         throw PropertyNotSupported(name_, "FontSize");
     }
     return w->font().pointSizeF();
@@ -101,7 +126,7 @@ double Control::FontSize() const
 void Control::setFontSize(double points)
 {
     QWidget *w = widget();
-    if (!w || points <= 0) {
+    if (!w || kind_ == ControlKind::Line || points <= 0) {
         throw PropertyNotSupported(name_, "FontSize");
     }
     QFont font = w->font();

@@ -80,6 +80,8 @@ class Control
 
   protected:
     Control(Form &form, QString name, ControlKind kind);
+    [[nodiscard]] bool hasBox() const;
+    void requireBox(const char *property) const;
     // Called once the widget exists: names it, registers it with the form.
     void attach(QWidget *widget);
     // Re-applies the twips geometry in pixels; labels that size themselves override it.

@@ -86,47 +86,6 @@ void Line::setBorderColor(ColorValue color)
     surface_->update();
 }
 
-double Line::Left() const
-{
-    throw PropertyNotSupported(Name(), "Left");
-}
-double Line::Top() const
-{
-    throw PropertyNotSupported(Name(), "Top");
-}
-double Line::Width() const
-{
-    throw PropertyNotSupported(Name(), "Width");
-}
-double Line::Height() const
-{
-    throw PropertyNotSupported(Name(), "Height");
-}
-void Line::setLeft(double)
-{
-    throw PropertyNotSupported(Name(), "Left");
-}
-void Line::setTop(double)
-{
-    throw PropertyNotSupported(Name(), "Top");
-}
-void Line::setWidth(double)
-{
-    throw PropertyNotSupported(Name(), "Width");
-}
-void Line::setHeight(double)
-{
-    throw PropertyNotSupported(Name(), "Height");
-}
-double Line::FontSize() const
-{
-    throw PropertyNotSupported(Name(), "FontSize");
-}
-void Line::setFontSize(double)
-{
-    throw PropertyNotSupported(Name(), "FontSize");
-}
-
 void Line::applyGeometry()
 {
     const double tx = ParentForm().twipsPerPixelX();

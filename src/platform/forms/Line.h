@@ -24,18 +24,6 @@ class Line final : public Control
     void setEnds(double x1, double y1, double x2, double y2);
     void setBorderColor(ColorValue color);
 
-    // A line has no left, top, width or height.
-    [[nodiscard]] double Left() const override;
-    [[nodiscard]] double Top() const override;
-    [[nodiscard]] double Width() const override;
-    [[nodiscard]] double Height() const override;
-    void setLeft(double) override;
-    void setTop(double) override;
-    void setWidth(double) override;
-    void setHeight(double) override;
-    [[nodiscard]] double FontSize() const override;
-    void setFontSize(double) override;
-
   protected:
     void applyGeometry() override;
 

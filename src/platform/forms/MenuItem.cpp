@@ -60,36 +60,3 @@ void MenuItem::trigger()
 {
     action_->trigger();
 }
-
-double MenuItem::Left() const
-{
-    throw PropertyNotSupported(Name(), "Left");
-}
-double MenuItem::Top() const
-{
-    throw PropertyNotSupported(Name(), "Top");
-}
-double MenuItem::Width() const
-{
-    throw PropertyNotSupported(Name(), "Width");
-}
-double MenuItem::Height() const
-{
-    throw PropertyNotSupported(Name(), "Height");
-}
-void MenuItem::setLeft(double)
-{
-    throw PropertyNotSupported(Name(), "Left");
-}
-void MenuItem::setTop(double)
-{
-    throw PropertyNotSupported(Name(), "Top");
-}
-void MenuItem::setWidth(double)
-{
-    throw PropertyNotSupported(Name(), "Width");
-}
-void MenuItem::setHeight(double)
-{
-    throw PropertyNotSupported(Name(), "Height");
-}

@@ -28,16 +28,6 @@ class MenuItem final : public Control
     void setItemEnabled(bool enabled);
     void trigger();
 
-    // Menu items have no position.
-    [[nodiscard]] double Left() const override;
-    [[nodiscard]] double Top() const override;
-    [[nodiscard]] double Width() const override;
-    [[nodiscard]] double Height() const override;
-    void setLeft(double) override;
-    void setTop(double) override;
-    void setWidth(double) override;
-    void setHeight(double) override;
-
     std::function<void()> onClick;
 
   private:
