@@ -63,6 +63,14 @@ class OpenSaveDialogTest : public QObject
     // The record handed to the dialog by the last Show.
     const OPENFILENAME &handedOver() const { return dialogs.calls.back().record; }
 
+    // Shows a dialog that the person cancels; returns the record it was handed.
+    const OPENFILENAME &cancelledShow(clsOpenSaveDialog &dialog)
+    {
+        dialogs.confirm = false;
+        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        return handedOver();
+    }
+
     // Confirms a dialog answering with the given buffers.
     void choose(clsOpenSaveDialog &dialog, std::uint32_t flags, const QByteArray &file,
                 const QByteArray &title)
@@ -189,9 +197,7 @@ class OpenSaveDialogTest : public QObject
         dialog.setDefaultFilter(-1);
         dialog.setMaxFileSize(255);
         dialog.setFlags(0x80006);
-        dialogs.confirm = false;
-        QVERIFY(!dialog.Show(clsOpenSaveDialog::DialogTypeSave));
-        const OPENFILENAME &record = handedOver();
+        const OPENFILENAME &record = cancelledShow(dialog);
         QCOMPARE(record.lStructSize, 76U);
         QCOMPARE(record.lpstrTitle, "Save Color");
         QCOMPARE(record.lpstrDefExt, "bmp");
@@ -225,9 +231,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(QByteArray, list);
         clsOpenSaveDialog dialog(dialogs, windows);
         dialog.setFilter(filter);
-        dialogs.confirm = false;
-        dialog.Show(clsOpenSaveDialog::DialogTypeOpen);
-        QCOMPARE(handedOver().lpstrFilter, bytes(list));
+        QCOMPARE(cancelledShow(dialog).lpstrFilter, bytes(list));
     }
 
     void buffersStartWithTheCurrentNames_data()
@@ -246,8 +250,7 @@ class OpenSaveDialogTest : public QObject
         clsOpenSaveDialog dialog(dialogs, windows);
         dialog.setFileName(name);
         dialog.setFileTitle(name);
-        dialogs.confirm = false;
-        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        cancelledShow(dialog);
         QCOMPARE(handedOver().lpstrFile, padded(buffer));
         QCOMPARE(handedOver().lpstrFileTitle, padded(buffer));
         QCOMPARE(handedOver().lpstrFile.c_str()[BufferLength], '\0');
@@ -305,8 +308,7 @@ class OpenSaveDialogTest : public QObject
         clsOpenSaveDialog dialog(dialogs, windows);
         dialog.setCenterDialog(center);
         dialog.setFlags(flags);
-        dialogs.confirm = false;
-        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        cancelledShow(dialog);
         QCOMPARE(dialog.Flags(), flagsAfter);
         QCOMPARE(handedOver().Flags, flagsAfter);
         const LPOFNHOOKPROC expected = hook == "Explorer"  ? ExplorerCenterHook
@@ -319,10 +321,9 @@ class OpenSaveDialogTest : public QObject
     {
         clsOpenSaveDialog dialog(dialogs, windows);
         dialog.setCenterDialog(true);
-        dialogs.confirm = false;
-        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        cancelledShow(dialog);
         dialog.setCenterDialog(false);
-        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        cancelledShow(dialog);
         QCOMPARE(dialog.Flags(), 0x280020U);
         QVERIFY(handedOver().lpfnHook == ExplorerCenterHook);
     }
@@ -377,8 +378,7 @@ class OpenSaveDialogTest : public QObject
     {
         clsOpenSaveDialog dialog(dialogs, windows);
         choose(dialog, 0, "/Pictures/red.bmp", "red.bmp");
-        dialogs.confirm = false;
-        dialog.Show(clsOpenSaveDialog::DialogTypeSave);
+        cancelledShow(dialog);
         QCOMPARE(handedOver().lpstrFile, padded("/Pictures/red.bmp"));
         QCOMPARE(handedOver().lpstrFileTitle, padded("red.bmp"));
     }
