@@ -218,6 +218,12 @@ class MainWindowTest : public QObject
         QCOMPARE(f.program->aboutShown, 1);
         QTest::keyClick(w.txtRed.widget(), Qt::Key_V, Qt::AltModifier);
         QTRY_COMPARE(f.program->printSizeShown, 3);
+        // Alt+H belongs to the Help menu; the Help button shares its letter.
+        auto *helpMenu = w.findChild<QMenu *>(QStringLiteral("mnuHelp"));
+        QTest::keyClick(w.txtRed.widget(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(helpMenu->isVisible());
+        helpMenu->close();
+        QCOMPARE(f.program->helpShown, 2);
         QVERIFY(f.messages.shown.empty());
     }
 

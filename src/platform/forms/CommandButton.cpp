@@ -83,3 +83,8 @@ void CommandButton::click()
 {
     button_->click();
 }
+
+void CommandButton::yieldAccessKey()
+{
+    button_->setShortcut(QKeySequence());
+}

@@ -17,6 +17,8 @@ class CommandButton final : public Control
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
     void click();
+    // Leaves Alt with the caption's marked letter to another command.
+    void yieldAccessKey();
 
     std::function<void()> onClick;
 

@@ -129,6 +129,7 @@ void Form::showNow()
     if (first) {
         everShown_ = true;
         applyTabOrder();
+        resolveAccessKeyClashes();
         placeOnFirstShow();
     }
     show();
@@ -177,6 +178,26 @@ void Form::applyTabOrder()
     });
     if (first != order.end()) {
         (*first)->widget()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form::resolveAccessKeyClashes()
+{
+    // A menu and a button marked with the same letter would share Alt+letter,
+    // and Qt then only moves the focus between them. The menu keeps the key.
+    QList<QKeySequence> menuKeys;
+    for (Control *c : controlOrder_) {
+        if (auto *item = dynamic_cast<MenuItem *>(c); item && item->isMenu()) {
+            menuKeys << QKeySequence::mnemonic(item->Caption());
+        }
+    }
+    for (Control *c : controlOrder_) {
+        if (auto *button = dynamic_cast<CommandButton *>(c)) {
+            const QKeySequence key = QKeySequence::mnemonic(button->Caption());
+            if (!key.isEmpty() && menuKeys.contains(key)) {
+                button->yieldAccessKey();
+            }
+        }
     }
 }
 

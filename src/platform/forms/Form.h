@@ -127,6 +127,7 @@ class Form : public QWidget
     void showNow();
     void placeOnFirstShow();
     void applyTabOrder();
+    void resolveAccessKeyClashes();
     [[nodiscard]] int menuBarHeight() const;
     [[nodiscard]] QMenuBar *menuBar();
     bool handleKeyPress(QKeyEvent *event, Control *control);

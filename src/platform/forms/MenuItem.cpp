@@ -9,16 +9,16 @@
 
 MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar)
     : Control(form, std::move(name), ControlKind::MenuItem),
-      menu_(std::make_unique<QMenu>(caption)), action_(menu_->menuAction())
+      menu_(new QMenu(caption, bar)), action_(menu_->menuAction())
 {
     menu_->setObjectName(Name());
     action_->setObjectName(Name());
-    bar->addMenu(menu_.get());
+    bar->addMenu(menu_);
 }
 
 MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu)
     : Control(form, std::move(name), ControlKind::MenuItem),
-      action_(new QAction(caption, menu.menu_.get()))
+      action_(new QAction(caption, menu.menu_))
 {
     action_->setObjectName(Name());
     if (caption == QLatin1String("-")) {

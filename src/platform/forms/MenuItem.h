@@ -5,7 +5,6 @@
 #include "platform/forms/Control.h"
 
 #include <QKeySequence>
-#include <memory>
 
 class QAction;
 class QMenu;
@@ -23,6 +22,8 @@ class MenuItem final : public Control
     [[nodiscard]] QWidget *widget() const override { return nullptr; }
     [[nodiscard]] QAction *action() const { return action_; }
     [[nodiscard]] QString Caption() const;
+    // True for a menu on the menu bar, false for an item of a menu.
+    [[nodiscard]] bool isMenu() const { return menu_ != nullptr; }
     void setShortcut(const QKeySequence &shortcut);
     void setChecked(bool checked);
     void setItemEnabled(bool enabled);
@@ -31,6 +32,6 @@ class MenuItem final : public Control
     std::function<void()> onClick;
 
   private:
-    std::unique_ptr<QMenu> menu_; // a menu owns its drop-down
+    QMenu *menu_ = nullptr; // a menu's drop-down, owned by the menu bar
     QAction *action_;
 };
