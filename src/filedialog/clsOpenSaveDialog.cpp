@@ -31,7 +31,7 @@ template <class Operation> auto asComponent(Operation &&operation)
 std::string filterList(const QString &filter)
 {
     const std::string items = filter.toStdString();
-    // The walk over the items counts in 16 bits, and the count runs one past the last.
+    // The items are walked with a 16-bit count, which holds filters of up to 32766 bytes.
     (void)toInt16(items.size() + 1);
     std::string list;
     list.reserve(items.size() + 2);

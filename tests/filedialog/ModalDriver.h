@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -23,10 +24,11 @@ void whenModalShows(QObject &context, std::function<void(Dialog &)> step, int ti
         if (dialog != nullptr && dialog->isVisible() && dialog->isActiveWindow()) {
             poll->deleteLater();
             poll->stop();
+            const QPointer<Dialog> alive = dialog;
             step(*dialog);
             // Every step ends its dialog; one that did not failed part-way.
-            if (dialog->isVisible()) {
-                dialog->reject();
+            if (!alive.isNull() && alive->isVisible()) {
+                alive->reject();
             }
         } else if (deadline.hasExpired()) {
             poll->deleteLater();

@@ -121,6 +121,19 @@ class RealFileDialogTest : public QObject
         QVERIFY(!shown);
     }
 
+    // The dialog belongs to its owner: when the owner goes while the dialog is
+    // open, the dialog goes with it and counts as cancelled.
+    void ownerDestroyedWhileOpen()
+    {
+        auto owner = std::make_unique<QWidget>();
+        owner->show();
+        OPENFILENAME record = emptyRecord(dir.path());
+        record.hwndOwner = windows.handleOf(owner.get());
+        whenModalShows<QFileDialog>(*pollers, [&](QFileDialog &) { owner.reset(); });
+        QCOMPARE(dialogs.GetSaveFileNameA(record), 0);
+        QCOMPARE(record.lpstrFile, std::string(1024, '\0'));
+    }
+
     void dialogShowsTheObjectsSettings()
     {
         QWidget owner;
