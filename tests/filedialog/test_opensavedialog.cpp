@@ -130,19 +130,6 @@ class OpenSaveDialogTest : public QObject
         QCOMPARE(windows.isWindowCalls, checks);
     }
 
-    void initSetsEverythingWithALiveOwner()
-    {
-        clsOpenSaveDialog dialog(dialogs, windows);
-        dialog.Init("All|*.*", 2, "/Pictures", "red.bmp", "Pick", LiveOwner, 0x80006);
-        QCOMPARE(dialog.Filter(), "All|*.*");
-        QCOMPARE(dialog.DefaultFilter(), 2);
-        QCOMPARE(dialog.InitialDir(), "/Pictures");
-        QCOMPARE(dialog.FileName(), "red.bmp");
-        QCOMPARE(dialog.DialogTitle(), "Pick");
-        QCOMPARE(dialog.HWndOwner(), LiveOwner);
-        QCOMPARE(dialog.Flags(), 0x80006U);
-    }
-
     void initWithDeadOwnerKeepsOwnerAndFlags()
     {
         clsOpenSaveDialog dialog(dialogs, windows);
