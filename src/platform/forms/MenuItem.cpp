@@ -8,8 +8,8 @@
 #include <QMenuBar>
 
 MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar)
-    : Control(form, std::move(name), ControlKind::MenuItem),
-      menu_(new QMenu(caption, bar)), action_(menu_->menuAction())
+    : Control(form, std::move(name), ControlKind::MenuItem), menu_(new QMenu(caption, bar)),
+      action_(menu_->menuAction())
 {
     menu_->setObjectName(Name());
     action_->setObjectName(Name());
