@@ -122,7 +122,7 @@ class MainWindowTest : public QObject
             shown << menu->text();
             for (QAction *item : menu->menu()->actions()) {
                 shown << (item->isSeparator()
-                              ? QStringLiteral("-")
+                              ? QStringLiteral("-") + item->text()
                               : item->text() + QLatin1Char('|') + item->shortcut().toString());
             }
         }

@@ -188,6 +188,7 @@ class FormsTest : public QObject
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << 8;
         QTest::newRow("Delete types nothing") << int(Qt::Key_Delete) << 0 << "\x7f" << 0;
         QTest::newRow("arrow types nothing") << int(Qt::Key_Left) << 0 << "" << 0;
+        QTest::newRow("Alt+F types nothing") << int(Qt::Key_F) << int(Qt::AltModifier) << "f" << 0;
         QTest::newRow("F1 types nothing") << int(Qt::Key_F1) << 0 << "" << 0;
         QTest::newRow("Arabic-Indic three")
             << int(Qt::Key_unknown) << 0 << QString(QChar(0x663)) << 0x663;

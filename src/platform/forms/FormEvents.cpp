@@ -14,6 +14,9 @@ int characterCodeOf(const QKeyEvent &event)
     const int key = event.key();
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) {
+        return 0; // Alt with a key is an access key, never typed text
+    }
     if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return key - Qt::Key_A + 1;
     }

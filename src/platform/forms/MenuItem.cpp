@@ -23,6 +23,7 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &m
     action_->setObjectName(Name());
     if (caption == QLatin1String("-")) {
         action_->setSeparator(true);
+        action_->setText(QString()); // a separator shows no text
     }
     // The form's own shortcuts: they work from any control of the form.
     action_->setShortcutContext(Qt::WindowShortcut);
