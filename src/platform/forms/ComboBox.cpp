@@ -88,3 +88,9 @@ void ComboBox::setHeight(double)
 {
     throw PropertyNotSupported(Name(), "Height");
 }
+
+void ComboBox::applyGeometry()
+{
+    height_ = combo_->sizeHint().height() * ParentForm().twipsPerPixelY();
+    Control::applyGeometry();
+}

@@ -33,6 +33,9 @@ class ComboBox final : public Control
 
     std::function<void()> onClick;
 
+  protected:
+    void applyGeometry() override;
+
   private:
     QComboBox *combo_;
 };
