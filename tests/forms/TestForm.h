@@ -40,6 +40,7 @@ class TestForm final : public Form
         pictureLabel.Move(75, 75, 600, 240);
         pictureLabel.setCaption(QStringLiteral("Inside"));
         rule.setEnds(0, 3900, 6000, 3900);
+        notes.Move(1800, 2700, 1500, 900);
         text.setTabIndex(0);
         nestedText.setTabIndex(1);
         combo.setTabIndex(2);
@@ -59,6 +60,7 @@ class TestForm final : public Form
     PictureBox &picture = add<PictureBox>(QStringLiteral("picture"));
     Label &pictureLabel = add<Label>(QStringLiteral("pictureLabel"), &picture);
     Line &rule = add<Line>(QStringLiteral("rule"));
+    TextBox &notes = add<TextBox>(QStringLiteral("notes"), TextLines::Multi);
     MenuItem &mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     MenuItem &mnuOpen =
         addMenuItem(mnuFile, QStringLiteral("mnuOpen"), QStringLiteral("&Open"), Qt::Key_F5);

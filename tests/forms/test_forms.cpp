@@ -72,8 +72,8 @@ class FormsTest : public QObject
             names << c->Name();
         }
         QCOMPARE(names, QStringList({"frame", "nestedText", "text", "label", "combo", "bar", "ok",
-                                     "cancel", "picture", "pictureLabel", "rule", "mnuFile",
-                                     "mnuOpen", "mnuSep"}));
+                                     "cancel", "picture", "pictureLabel", "rule", "notes",
+                                     "mnuFile", "mnuOpen", "mnuSep"}));
         QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("nestedText")));
     }
 
@@ -221,6 +221,28 @@ class FormsTest : public QObject
         form->cancel.setFocus();
         QTest::keyClick(form->cancel.widget(), Qt::Key_Return);
         QCOMPARE(accepted.count(), 1);
+    }
+
+    void multiLineBoxKeepsEnterAndCanBeReadOnly()
+    {
+        auto form = shownForm();
+        form->setDefaultButton(&form->ok);
+        int accepted = 0;
+        form->ok.onClick = [&] { ++accepted; };
+        form->notes.setText(QStringLiteral("first line"));
+        form->notes.setFocus();
+        form->notes.setSelStart(10);
+        QTest::keyClick(form->notes.widget(), Qt::Key_Return);
+        QTest::keyClicks(form->notes.widget(), QStringLiteral("second"));
+        QCOMPARE(form->notes.Text(), QStringLiteral("first line\nsecond"));
+        QCOMPARE(accepted, 0); // Enter makes a new line, not the default button's click
+        form->notes.setLocked(true);
+        QTest::keyClicks(form->notes.widget(), QStringLiteral("more"));
+        QCOMPARE(form->notes.Text(), QStringLiteral("first line\nsecond"));
+        form->notes.setSelStart(0);
+        form->notes.setSelLength(5);
+        form->notes.setText(form->notes.Text());
+        QCOMPARE(form->notes.SelLength(), 5);
     }
 
     void accessKeyAndShortcutReachTheirCommands()

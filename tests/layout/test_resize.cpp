@@ -5,6 +5,30 @@
 #include "platform/forms/LoadedForms.h"
 
 #include <QTest>
+#include <memory>
+
+namespace {
+
+struct ScaledScreen
+{
+    ScaledScreen(int width, int height, double twipsPerPixel) : screen(width, height, twipsPerPixel)
+    {
+    }
+    FakeScreenMetrics screen;
+    LoadedForms loaded;
+    TestForm form{{screen, loaded}};
+};
+
+// The screen of the current data row, with a test form laid out for it.
+std::unique_ptr<ScaledScreen> screenOfRow()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(double, twipsPerPixel);
+    return std::make_unique<ScaledScreen>(width, height, twipsPerPixel);
+}
+
+} // namespace
 
 class ResizeTest : public QObject
 {
@@ -33,14 +57,10 @@ class ResizeTest : public QObject
 
     void factorsMeasureTheScreenInTwips()
     {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, twipsPerPixel);
         QFETCH(float, x);
         QFETCH(float, y);
-        FakeScreenMetrics screen(width, height, twipsPerPixel);
-        LoadedForms loaded;
-        TestForm form({screen, loaded});
+        const auto row = screenOfRow();
+        TestForm &form = row->form;
         ResizeForm(form);
         QCOMPARE(XFactor, x);
         QCOMPARE(YFactor, y);
@@ -50,14 +70,10 @@ class ResizeTest : public QObject
 
     void everyControlIsScaled()
     {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, twipsPerPixel);
         QFETCH(float, x);
         QFETCH(float, y);
-        FakeScreenMetrics screen(width, height, twipsPerPixel);
-        LoadedForms loaded;
-        TestForm form({screen, loaded});
+        const auto row = screenOfRow();
+        TestForm &form = row->form;
         form.text.setFontSize(9.75);
         form.ok.setFontSize(9.75);
         form.bar.setFontSize(8);
@@ -87,7 +103,7 @@ class ResizeTest : public QObject
             QVERIFY(form.combo.Height() > comboHeight);
         }
         // The window itself, to whole pixels.
-        QVERIFY(qAbs(form.Width() - formWidth * x) <= twipsPerPixel);
+        QVERIFY(qAbs(form.Width() - formWidth * x) <= row->screen.tpp);
     }
 
     void designScreenMovesNothing()

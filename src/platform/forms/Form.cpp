@@ -332,13 +332,6 @@ MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &
     return item;
 }
 
-Control *Form::controlNamed(const QString &name) const
-{
-    const auto it = std::find_if(controlOrder_.begin(), controlOrder_.end(),
-                                 [&name](Control *c) { return c->Name() == name; });
-    return it == controlOrder_.end() ? nullptr : *it;
-}
-
 Control *Form::ActiveControl() const
 {
     for (QWidget *w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {

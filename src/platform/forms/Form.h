@@ -69,7 +69,6 @@ class Form : public QWidget
 
     // Every control, in creation order, nested ones and menu items included.
     [[nodiscard]] const std::vector<Control *> &Controls() const { return controlOrder_; }
-    [[nodiscard]] Control *controlNamed(const QString &name) const;
     [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
     [[nodiscard]] double twipsPerPixelX() const;
     [[nodiscard]] double twipsPerPixelY() const;
