@@ -1,7 +1,7 @@
 // Tintwell benchmarks - the main window's whole load and one channel step,
 // timed in-process with the scripted services of the tests.
 #include "app/Program.h"
-#include "fakes/FakeServices.h"
+#include "support/FakeServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -147,7 +147,7 @@ void frmColors::connectChannel(const Channel &channel)
     channel.bar.onScroll = [this, channel] { scrollBarSteps(channel); };
     channel.box.onChange = [this, channel] { textSteps(channel); };
     channel.box.onKeyPress = [this](int &keyAscii) { keyFilter(keyAscii); };
-    channel.box.onGotFocus = [] { SelectActiveText(); };
+    channel.box.onGotFocus = [this] { SelectActiveText(*this); };
 }
 
 void frmColors::Form_Load()
@@ -180,17 +180,20 @@ void frmColors::scrollBarSteps(const Channel &channel)
 
 void frmColors::textSteps(const Channel &channel)
 {
-    const std::optional<double> number = readChannelText(channel.box.Text());
-    if (!number) {
-        return;
-    }
-    if (*number > 255) {
-        channel.bar.setValue(255);
+    const std::optional<double> number = textToScrollBar(channel);
+    if (number && *number > 255) {
         channel.box.setText(QStringLiteral("255"));
-        return;
     }
-    // A half goes to the even neighbour.
-    channel.bar.setValue(static_cast<int>(std::nearbyint(*number)));
+}
+
+std::optional<double> frmColors::textToScrollBar(const Channel &channel)
+{
+    const std::optional<double> number = readChannelText(channel.box.Text());
+    if (number) {
+        // At most 255; a half goes to the even neighbour.
+        channel.bar.setValue(static_cast<int>(std::nearbyint(std::min(*number, 255.0))));
+    }
+    return number;
 }
 
 void frmColors::keyFilter(int &keyAscii)
@@ -228,9 +231,7 @@ void frmColors::lstColors_Click()
     txtBlue.setText(QString::number(BlueOf(c)));
     for (const Channel &channel :
          {Channel{hsbRed, txtRed}, Channel{hsbGreen, txtGreen}, Channel{hsbBlue, txtBlue}}) {
-        if (const auto number = readChannelText(channel.box.Text())) {
-            channel.bar.setValue(static_cast<int>(std::nearbyint(std::min(*number, 255.0))));
-        }
+        textToScrollBar(channel);
     }
     Picture1.setBackColor(c);
 }

@@ -12,6 +12,7 @@
 #include "platform/forms/TextBox.h"
 
 #include <functional>
+#include <optional>
 
 class BeepService;
 class MainWindowCommands;
@@ -90,6 +91,9 @@ class frmColors final : public Form
     void connectChannel(const Channel &channel);
     void scrollBarSteps(const Channel &channel);
     void textSteps(const Channel &channel);
+    // Moves the number in a channel's box onto its scroll bar; returns the
+    // number read, if the box holds one.
+    std::optional<double> textToScrollBar(const Channel &channel);
     void keyFilter(int &keyAscii);
     void lstColors_Click();
     void fillBasicColors();

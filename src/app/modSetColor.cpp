@@ -2,9 +2,8 @@
 #include "app/modSetColor.h"
 
 #include "app/frmColors.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/TextBox.h"
-
-#include <QApplication>
 
 ColorValue CurrentColor = 0;
 
@@ -14,10 +13,9 @@ void SetCurrentColor(frmColors &colors)
     colors.Picture1.setBackColor(CurrentColor);
 }
 
-void SelectActiveText()
+void SelectActiveText(const Form &form)
 {
-    if (TextBox *box = TextBox::fromWidget(QApplication::focusWidget())) {
-        box->setSelStart(0);
-        box->setSelLength(static_cast<int>(box->Text().size()));
+    if (auto *box = dynamic_cast<TextBox *>(form.ActiveControl())) {
+        box->selectAll();
     }
 }

@@ -3,6 +3,7 @@
 
 #include "platform/ColorValue.h"
 
+class Form;
 class frmColors;
 
 // The colour being mixed, red + 256 * green + 65536 * blue of the three
@@ -13,6 +14,6 @@ extern ColorValue CurrentColor;
 // it in the sample.
 void SetCurrentColor(frmColors &colors);
 
-// Selects the whole text of the focused control when it is a text box; does
-// nothing otherwise.
-void SelectActiveText();
+// Selects the whole text of the form's focused control when it is a text
+// box; does nothing otherwise.
+void SelectActiveText(const Form &form);

@@ -15,7 +15,7 @@ inline constexpr std::int32_t ErrComponentFailure = ObjectErrorBase + 17462;
 
 // The error with its description, its source naming the running executable:
 // its file name without extension, then ".CFileOpenSaveDialog".
-[[nodiscard]] DialogError dialogError(std::int32_t number);
+[[nodiscard]] DialogError dialogError(std::int32_t number, const QString &exeName);
 
-// Throws RaisedError carrying dialogError(number).
-[[noreturn]] void raiseDialogError(std::int32_t number);
+// Throws RaisedError carrying dialogError(number, exeName).
+[[noreturn]] void raiseDialogError(std::int32_t number, const QString &exeName);

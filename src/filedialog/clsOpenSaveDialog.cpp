@@ -18,12 +18,12 @@ constexpr std::size_t BufferLength = 1024;
 
 // Runs an operation so that whatever fails inside it reaches the caller as
 // ErrComponentFailure; the original failure is not passed on.
-template <class Operation> auto asComponent(Operation &&operation)
+template <class Operation> auto asComponent(Operation &&operation, const QString &exeName)
 {
     try {
         return std::forward<Operation>(operation)();
     } catch (...) {
-        raiseDialogError(ErrComponentFailure);
+        raiseDialogError(ErrComponentFailure, exeName);
     }
 }
 
@@ -54,8 +54,9 @@ std::string buffer(const QString &text)
 
 } // namespace
 
-clsOpenSaveDialog::clsOpenSaveDialog(CommonDialogCalls &dialogs, WindowCalls &windows)
-    : dialogs_(dialogs), windows_(windows)
+clsOpenSaveDialog::clsOpenSaveDialog(CommonDialogCalls &dialogs, WindowCalls &windows,
+                                     QString exeName)
+    : dialogs_(dialogs), windows_(windows), exeName_(std::move(exeName))
 {
 }
 
@@ -82,26 +83,28 @@ void clsOpenSaveDialog::setHWndOwner(HWND Value)
 void clsOpenSaveDialog::checkOwner(HWND Value)
 {
     if (Value > 0 && windows_.IsWindow(Value) == 0) {
-        raiseDialogError(ErrInvalidWindowHandle);
+        raiseDialogError(ErrInvalidWindowHandle, exeName_);
     }
 }
 
 QString clsOpenSaveDialog::GetNextFileName(std::int16_t Index) const
 {
-    return asComponent([&] {
-        if (Index >= 1 && fileCount_ != 1 && Index <= fileCount_) {
-            if (Index >= fileParts_.size()) {
-                throw std::out_of_range("no such piece of the selection");
+    return asComponent(
+        [&] {
+            if (Index >= 1 && fileCount_ != 1 && Index <= fileCount_) {
+                if (Index >= fileParts_.size()) {
+                    throw std::out_of_range("no such piece of the selection");
+                }
+                return selectedPath_ + QLatin1Char(PathSeparator) + fileParts_.at(Index);
             }
-            return selectedPath_ + QLatin1Char(PathSeparator) + fileParts_.at(Index);
-        }
-        return fileName_;
-    });
+            return fileName_;
+        },
+        exeName_);
 }
 
 bool clsOpenSaveDialog::Show(OpenOrSave DialogType)
 {
-    return asComponent([&] { return showDialog(DialogType); });
+    return asComponent([&] { return showDialog(DialogType); }, exeName_);
 }
 
 bool clsOpenSaveDialog::showDialog(OpenOrSave DialogType)

@@ -26,7 +26,8 @@ class clsOpenSaveDialog
         DialogTypeSave = 1
     };
 
-    clsOpenSaveDialog(CommonDialogCalls &dialogs, WindowCalls &windows);
+    // exeName: the running program's file name, which the errors' source names.
+    clsOpenSaveDialog(CommonDialogCalls &dialogs, WindowCalls &windows, QString exeName);
     Q_DISABLE_COPY_MOVE(clsOpenSaveDialog)
 
     // Sets Filter, DefaultFilter, FileName, DialogTitle and InitialDir, then
@@ -83,6 +84,7 @@ class clsOpenSaveDialog
 
     CommonDialogCalls &dialogs_;
     WindowCalls &windows_;
+    QString exeName_;
 
     bool centerDialog_ = false;
     std::uint32_t flags_ = OFN_EXPLORER | OFN_LONGNAMES;

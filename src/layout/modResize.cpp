@@ -3,11 +3,11 @@
 
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/Line.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <cmath>
 #include <exception>
+#include <stdexcept>
 
 float XFactor = 0;
 float YFactor = 0;
@@ -27,39 +27,23 @@ template <class Step> void skipOnFailure(Step &&step)
     }
 }
 
-float scaled(double value, float factor)
+// The product in single precision. A screen that reports no size gives no
+// usable factor: the step fails and the window keeps its design size.
+double scaled(double value, float factor)
 {
-    return static_cast<float>(value) * factor;
-}
-
-bool takesScaledFont(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::ComboBox:
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::CommandButton:
-        return true;
-    default:
-        return false;
+    if (!(factor > 0) || !std::isfinite(factor)) {
+        throw std::domain_error("no screen size to scale to");
     }
+    return static_cast<float>(value) * factor;
 }
 
 void scaleControl(Control &c)
 {
-    skipOnFailure([&] { c.setLeft(scaled(c.Left(), XFactor)); });
-    skipOnFailure([&] { c.setTop(scaled(c.Top(), YFactor)); });
-    skipOnFailure([&] { c.setWidth(scaled(c.Width(), XFactor)); });
-    skipOnFailure([&] { c.setHeight(scaled(c.Height(), YFactor)); });
-    if (takesScaledFont(c.Kind())) {
+    const TwipsScale scale{[](double v) { return scaled(v, XFactor); },
+                           [](double v) { return scaled(v, YFactor); }};
+    skipOnFailure([&] { c.scaleGeometry(scale); });
+    if (c.scalesFont()) {
         skipOnFailure([&] { c.setFontSize(scaled(c.FontSize(), XFactor)); });
-    }
-    if (auto *line = dynamic_cast<Line *>(&c)) {
-        skipOnFailure([&] { line->setX1(scaled(line->X1(), XFactor)); });
-        skipOnFailure([&] { line->setY1(scaled(line->Y1(), YFactor)); });
-        skipOnFailure([&] { line->setX2(scaled(line->X2(), XFactor)); });
-        skipOnFailure([&] { line->setY2(scaled(line->Y2(), YFactor)); });
     }
 }
 
@@ -79,10 +63,10 @@ void ResizeForm(Form &form)
         form.Move(scaled(form.Left(), XFactor), scaled(form.Top(), YFactor),
                   scaled(form.Width(), XFactor), scaled(form.Height(), YFactor));
     });
-    const auto &controls = form.Controls();
+    const auto controls = form.Controls();
     const std::size_t count = controls.size();
     for (std::size_t i = 0; i < count; ++i) {
-        skipOnFailure([&] { scaleControl(*controls.at(i)); });
+        skipOnFailure([&] { scaleControl(*controls[i]); });
     }
     skipOnFailure([&] { form.Refresh(); });
 }

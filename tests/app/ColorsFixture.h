@@ -4,8 +4,8 @@
 
 #include "app/MainWindowCommands.h"
 #include "app/Program.h"
-#include "fakes/FakeServices.h"
 #include "platform/RaisedError.h"
+#include "support/FakeServices.h"
 
 #include <QApplication>
 #include <QTest>

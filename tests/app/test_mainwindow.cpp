@@ -1,8 +1,8 @@
 // Tintwell tests - the main window: its design, its commands and keys, the
 // single-copy check and the way out.
-#include "../forms/TestForm.h"
 #include "ColorsFixture.h"
 #include "platform/forms/FormInstance.h"
+#include "support/TestForm.h"
 
 #include <QAction>
 #include <QLabel>
@@ -170,7 +170,7 @@ class MainWindowTest : public QObject
     void opensCentredOnTheScreen()
     {
         ColorsFixture f;
-        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        const QPoint centre = f.screen.pixelGeometry().center();
         const QPoint window = f.colors().frameGeometry().center();
         QVERIFY2((window - centre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("window centre %1,%2").arg(window.x()).arg(window.y())));

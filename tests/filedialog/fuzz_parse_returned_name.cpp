@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ScriptedWindowCalls windows;
     dialogs.fileBuffer = padded(std::string(bytes, fileLength), pad);
     dialogs.titleBuffer = padded(std::string(bytes + fileLength, rest - fileLength), pad);
-    clsOpenSaveDialog dialog(dialogs, windows);
+    clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
     dialog.setFlags(multi ? OFN_EXPLORER | OFN_ALLOWMULTISELECT : OFN_EXPLORER);
     try {
         require(dialog.Show(clsOpenSaveDialog::DialogTypeOpen));

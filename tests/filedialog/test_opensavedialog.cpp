@@ -91,7 +91,7 @@ class OpenSaveDialogTest : public QObject
 
     void newObjectHasItsInitialValues()
     {
-        const clsOpenSaveDialog dialog(dialogs, windows);
+        const clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         QCOMPARE(dialog.Flags(), 0x280000U);
         QCOMPARE(dialog.DefaultFilter(), 1);
         QCOMPARE(dialog.MaxFileSize(), 1024);
@@ -121,7 +121,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(HWND, owner);
         QFETCH(bool, accepted);
         QFETCH(int, checks);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setHWndOwner(LiveOwner);
         windows.isWindowCalls = 0;
         const DialogError error = raisedBy([&] { dialog.setHWndOwner(owner); });
@@ -132,7 +132,7 @@ class OpenSaveDialogTest : public QObject
 
     void initWithDeadOwnerKeepsOwnerAndFlags()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         const DialogError error = raisedBy(
             [&] { dialog.Init("All|*.*", 2, "/Pictures", "red.bmp", "Pick", DeadOwner, 0x80006); });
         QCOMPARE(error.number, ErrInvalidWindowHandle);
@@ -160,7 +160,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(bool, badOwner);
         QFETCH(int, number);
         QFETCH(QString, description);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialogs.fail = !badOwner;
         const DialogError error = raisedBy([&] {
             if (badOwner) {
@@ -170,13 +170,13 @@ class OpenSaveDialogTest : public QObject
             }
         });
         QCOMPARE(error.number, number);
-        QCOMPARE(error.source, "test_opensavedialog.CFileOpenSaveDialog");
+        QCOMPARE(error.source, "tintwell.CFileOpenSaveDialog");
         QCOMPARE(error.description, description);
     }
 
     void showHandsOverTheSettings()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setDialogTitle("Save Color");
         dialog.setDefaultExt("bmp");
         dialog.setInitialDir("/Pictures");
@@ -216,7 +216,7 @@ class OpenSaveDialogTest : public QObject
     {
         QFETCH(QString, filter);
         QFETCH(QByteArray, list);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setFilter(filter);
         QCOMPARE(cancelledShow(dialog).lpstrFilter, bytes(list));
     }
@@ -234,7 +234,7 @@ class OpenSaveDialogTest : public QObject
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, buffer);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setFileName(name);
         dialog.setFileTitle(name);
         cancelledShow(dialog);
@@ -259,7 +259,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(QString, property);
         QFETCH(int, length);
         QFETCH(bool, fails);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         const QString text(length, u'x');
         if (property == "FileName") {
             dialog.setFileName(text);
@@ -292,7 +292,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(std::uint32_t, flags);
         QFETCH(std::uint32_t, flagsAfter);
         QFETCH(QString, hook);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setCenterDialog(center);
         dialog.setFlags(flags);
         cancelledShow(dialog);
@@ -306,7 +306,7 @@ class OpenSaveDialogTest : public QObject
 
     void hookBitStaysAfterCenteringIsCleared()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setCenterDialog(true);
         cancelledShow(dialog);
         dialog.setCenterDialog(false);
@@ -328,7 +328,7 @@ class OpenSaveDialogTest : public QObject
     {
         QFETCH(int, type);
         QFETCH(QString, call);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setFileName("keep.bmp");
         dialog.setCenterDialog(true);
         dialogs.fileBuffer = padded("/Pictures/red.bmp");
@@ -349,7 +349,7 @@ class OpenSaveDialogTest : public QObject
 
     void cancelKeepsEveryResult()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         choose(dialog, OFN_ALLOWMULTISELECT, withNuls("/Old~x.bmp~y.bmp~"), "x.bmp");
         dialogs.confirm = false;
         dialogs.fileBuffer = padded("/Pictures/red.bmp");
@@ -363,7 +363,7 @@ class OpenSaveDialogTest : public QObject
 
     void lastChoiceStartsTheNextDialog()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         choose(dialog, 0, "/Pictures/red.bmp", "red.bmp");
         cancelledShow(dialog);
         QCOMPARE(handedOver().lpstrFile, padded("/Pictures/red.bmp"));
@@ -430,7 +430,7 @@ class OpenSaveDialogTest : public QObject
         QFETCH(int, fileCount);
         QFETCH(QString, selectedPath);
         QFETCH(QStringList, paths);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         choose(dialog, OFN_ALLOWMULTISELECT, withNuls("/Old~x~y~z~"), "x");
         choose(dialog, flags, file, title);
         QCOMPARE(dialog.FileName(), fileName);
@@ -447,7 +447,7 @@ class OpenSaveDialogTest : public QObject
 
     void blankBufferChangesNothing()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         choose(dialog, OFN_ALLOWMULTISELECT, withNuls("/Old~x~y~z~"), "x");
         dialog.setFlags(0);
         dialogs.fileBuffer = padded("", ' ');
@@ -463,7 +463,7 @@ class OpenSaveDialogTest : public QObject
     // instead of wrapping round.
     void answerBeyond16BitPositionsFails()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialogs.fileBuffer = bytes(QByteArray(40000, 'a') + "/b" + QByteArray(2, '\0'));
         dialogs.titleBuffer = padded("b");
         const DialogError error = raisedBy([&] { dialog.Show(clsOpenSaveDialog::DialogTypeOpen); });

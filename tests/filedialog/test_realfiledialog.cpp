@@ -138,7 +138,7 @@ class RealFileDialogTest : public QObject
     {
         QWidget owner;
         owner.show();
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setDialogTitle("Save Color As");
         dialog.setFilter("Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg");
         dialog.setDefaultFilter(2);
@@ -179,7 +179,7 @@ class RealFileDialogTest : public QObject
     {
         QFETCH(QString, typed);
         QFETCH(QString, chosen);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setInitialDir(dir.path());
         dialog.setDefaultExt("bmp");
         dialog.setFilter("Bitmap (*.bmp)|*.bmp");
@@ -193,7 +193,7 @@ class RealFileDialogTest : public QObject
 
     void cancelReturnsFalse()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setInitialDir(dir.path());
         dialog.setFileName("keep.bmp");
         whenModalShows<QFileDialog>(*pollers, [&](QFileDialog &shown) {
@@ -216,7 +216,7 @@ class RealFileDialogTest : public QObject
     {
         QFETCH(std::uint32_t, flags);
         QFETCH(bool, asked);
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setInitialDir(dir.path());
         dialog.setFlags(flags);
         QString question;
@@ -235,7 +235,7 @@ class RealFileDialogTest : public QObject
 
     void openWithMultiSelection()
     {
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setInitialDir(dir.path());
         dialog.setFilter("Bitmap (*.bmp)|*.bmp");
         dialog.setFlags(OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST);
@@ -264,7 +264,7 @@ class RealFileDialogTest : public QObject
         QWidget owner;
         owner.setGeometry(0, 0, 160, 120);
         owner.show();
-        clsOpenSaveDialog dialog(dialogs, windows);
+        clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setInitialDir(dir.path());
         dialog.setHWndOwner(windows.handleOf(&owner));
         dialog.setFlags(flags);

@@ -1,9 +1,9 @@
 // Tintwell tests - the forms layer: geometry in twips, notifications, keys,
 // the form lifecycle.
-#include "TestForm.h"
-#include "fakes/FakeServices.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
+#include "support/FakeServices.h"
+#include "support/TestForm.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -379,7 +379,7 @@ class FormsTest : public QObject
         TestForm form(context_);
         form.setStartUpPosition(StartUpPosition::CenterScreen);
         form.showModeless();
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect screen = screen_.pixelGeometry();
         QVERIFY(qAbs(form.frameGeometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(form.frameGeometry().center().y() - screen.center().y()) <= 1);
     }

@@ -1,8 +1,8 @@
 // Tintwell tests - fitting a window laid out for 1024 x 768 to other screens.
-#include "../forms/TestForm.h"
-#include "fakes/FakeServices.h"
 #include "layout/modResize.h"
 #include "platform/forms/LoadedForms.h"
+#include "support/FakeServices.h"
+#include "support/TestForm.h"
 
 #include <QTest>
 #include <memory>

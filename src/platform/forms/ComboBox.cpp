@@ -2,12 +2,12 @@
 #include "platform/forms/ComboBox.h"
 
 #include "platform/forms/Form.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QComboBox>
 
 ComboBox::ComboBox(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::ComboBox),
-      combo_(new QComboBox(form.containerWidget(container)))
+    : Control(form, std::move(name)), combo_(new QComboBox(form.containerWidget(container)))
 {
     combo_->setEditable(false);
     combo_->setMaxVisibleItems(12);
@@ -19,16 +19,11 @@ ComboBox::ComboBox(Form &form, QString name, Control *container)
     attach(combo_);
 }
 
-QWidget *ComboBox::widget() const
-{
-    return combo_;
-}
-
 int ComboBox::AddItem(const QString &text, std::int32_t itemData)
 {
     // A name that begins another sorts first: "Blue" before "Blue (Dark)".
-    int at = 0;
-    while (at < combo_->count() &&
+    int at = sorted_ ? 0 : combo_->count();
+    while (sorted_ && at < combo_->count() &&
            QString::compare(combo_->itemText(at), text, Qt::CaseInsensitive) <= 0) {
         ++at;
     }
@@ -91,6 +86,6 @@ void ComboBox::setHeight(double)
 
 void ComboBox::applyGeometry()
 {
-    height_ = combo_->sizeHint().height() * ParentForm().twipsPerPixelY();
+    height_ = ParentForm().screenMetrics().toTwipsY(combo_->sizeHint().height());
     Control::applyGeometry();
 }

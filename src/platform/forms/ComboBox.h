@@ -1,5 +1,6 @@
 // Tintwell - a drop-down list: selection only, entries kept sorted by name
-// (ignoring case), each entry carrying a 32-bit number of its own.
+// (ignoring case) or in the order they were added, each entry carrying a
+// 32-bit number of its own.
 #pragma once
 
 #include "platform/ColorValue.h"
@@ -14,8 +15,10 @@ class ComboBox final : public Control
   public:
     ComboBox(Form &form, QString name, Control *container = nullptr);
 
-    [[nodiscard]] QWidget *widget() const override;
-    // Adds an entry at its sorted place and returns that index.
+    // Sorted (the default): entries go to their place by name. Unsorted:
+    // each new entry goes to the end. Set before the first entry.
+    void setSorted(bool sorted) { sorted_ = sorted; }
+    // Adds an entry at its place and returns that index.
     int AddItem(const QString &text, std::int32_t itemData = 0);
     [[nodiscard]] int ListCount() const;
     [[nodiscard]] QString List(int index) const;
@@ -33,9 +36,12 @@ class ComboBox final : public Control
 
     std::function<void()> onClick;
 
+    [[nodiscard]] bool scalesFont() const override { return true; }
+
   protected:
     void applyGeometry() override;
 
   private:
     QComboBox *combo_;
+    bool sorted_ = true;
 };

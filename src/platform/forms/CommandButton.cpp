@@ -41,8 +41,7 @@ class WrappingButton final : public QPushButton
 } // namespace
 
 CommandButton::CommandButton(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::CommandButton),
-      button_(new WrappingButton(form.containerWidget(container)))
+    : Control(form, std::move(name)), button_(new WrappingButton(form.containerWidget(container)))
 {
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, context(), [this] {
@@ -53,10 +52,6 @@ CommandButton::CommandButton(Form &form, QString name, Control *container)
     attach(button_);
 }
 
-QWidget *CommandButton::widget() const
-{
-    return button_;
-}
 QString CommandButton::Caption() const
 {
     return button_->text();
@@ -84,7 +79,10 @@ void CommandButton::click()
     button_->click();
 }
 
-void CommandButton::yieldAccessKey()
+void CommandButton::yieldAccessKeys(const QList<QKeySequence> &taken)
 {
-    button_->setShortcut(QKeySequence());
+    const QKeySequence key = QKeySequence::mnemonic(Caption());
+    if (!key.isEmpty() && taken.contains(key)) {
+        button_->setShortcut(QKeySequence());
+    }
 }

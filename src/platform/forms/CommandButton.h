@@ -11,14 +11,15 @@ class CommandButton final : public Control
   public:
     CommandButton(Form &form, QString name, Control *container = nullptr);
 
-    [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString &caption);
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
     void click();
-    // Leaves Alt with the caption's marked letter to another command.
-    void yieldAccessKey();
+    [[nodiscard]] bool scalesFont() const override { return true; }
+    [[nodiscard]] bool takesEnter() const override { return true; }
+    // Leaves Alt with the caption's marked letter to a menu that has it too.
+    void yieldAccessKeys(const QList<QKeySequence> &taken) override;
 
     std::function<void()> onClick;
 

@@ -1,39 +1,48 @@
-// Tintwell - a control on a form: geometry in twips, a font size in points, a kind.
+// Tintwell - a control on a form: geometry in twips, a font size in points.
 #include "platform/forms/Control.h"
 
+#include "platform/forms/FontFamilies.h"
 #include "platform/forms/Form.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QWidget>
-#include <cmath>
 
 PropertyNotSupported::PropertyNotSupported(const QString &control, const char *property)
     : std::runtime_error(control.toStdString() + " has no settable property " + property)
 {
 }
 
-Control::Control(Form &form, QString name, ControlKind kind)
-    : form_(form), name_(std::move(name)), kind_(kind)
-{
-}
+Control::Control(Form &form, QString name) : form_(form), name_(std::move(name)) {}
 
-Control::~Control() = default;
+Control::~Control()
+{
+    // No handler may run while the widget goes: its signals and the form's
+    // watch end first.
+    context_.reset();
+    if (widget_) {
+        widget_->removeEventFilter(&form_);
+        delete widget_.data();
+    }
+}
 
 void Control::attach(QWidget *widget)
 {
+    widget_ = widget;
     widget->setObjectName(name_);
-    form_.watchControlWidget(widget, this);
-}
-
-bool Control::hasBox() const
-{
-    // Menu items have no position, and a line has only its two end points.
-    return kind_ != ControlKind::MenuItem && kind_ != ControlKind::Line;
+    form_.watchControlWidget(widget);
 }
 
 void Control::requireBox(const char *property) const
 {
     if (!hasBox()) {
         throw PropertyNotSupported(name_, property);
+    }
+}
+
+void Control::scaleGeometry(const TwipsScale &scale)
+{
+    if (hasBox()) {
+        Move(scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_));
     }
 }
 
@@ -101,68 +110,68 @@ void Control::Move(double left, double top, double width, double height)
 
 void Control::applyGeometry()
 {
-    QWidget *w = widget();
-    if (!w) {
-        return;
+    if (QWidget *w = widget()) {
+        w->setGeometry(form_.screenMetrics().toPixels(left_, top_, width_, height_));
     }
-    const double tx = form_.twipsPerPixelX();
-    const double ty = form_.twipsPerPixelY();
-    const int x = static_cast<int>(std::lround(left_ / tx));
-    const int y = static_cast<int>(std::lround(top_ / ty));
-    const int right = static_cast<int>(std::lround((left_ + width_) / tx));
-    const int bottom = static_cast<int>(std::lround((top_ + height_) / ty));
-    w->setGeometry(x, y, std::max(0, right - x), std::max(0, bottom - y));
 }
 
 double Control::FontSize() const
 {
-    QWidget *w = widget();
-    if (!w || kind_ == ControlKind::Line) {
+    if (!hasFont()) {
         throw PropertyNotSupported(name_, "FontSize");
     }
-    return w->font().pointSizeF();
+    return widget()->font().pointSizeF();
 }
 
 void Control::setFontSize(double points)
 {
-    QWidget *w = widget();
-    if (!w || kind_ == ControlKind::Line || points <= 0) {
+    if (!hasFont() || points <= 0) {
         throw PropertyNotSupported(name_, "FontSize");
     }
-    QFont font = w->font();
+    QFont font = widget()->font();
     font.setPointSizeF(points);
-    w->setFont(font);
+    widget()->setFont(font);
     applyGeometry();
 }
 
 void Control::setFontName(const QString &family)
 {
-    if (QWidget *w = widget()) {
-        QFont font = w->font();
-        font.setFamilies({family, QStringLiteral("Liberation Sans")});
-        w->setFont(font);
+    if (hasFont()) {
+        QFont font = widget()->font();
+        font.setFamilies(fontFamilies(family));
+        widget()->setFont(font);
         applyGeometry();
     }
 }
 
 void Control::setFontBold(bool bold)
 {
-    if (QWidget *w = widget()) {
-        QFont font = w->font();
+    if (hasFont()) {
+        QFont font = widget()->font();
         font.setBold(bold);
-        w->setFont(font);
+        widget()->setFont(font);
         applyGeometry();
     }
 }
 
 void Control::setFontUnderline(bool underline)
 {
-    if (QWidget *w = widget()) {
-        QFont font = w->font();
+    if (hasFont()) {
+        QFont font = widget()->font();
         font.setUnderline(underline);
-        w->setFont(font);
+        widget()->setFont(font);
         applyGeometry();
     }
+}
+
+bool Control::FontBold() const
+{
+    return hasFont() && widget()->font().bold();
+}
+
+bool Control::FontUnderline() const
+{
+    return hasFont() && widget()->font().underline();
 }
 
 void Control::setToolTipText(const QString &text)
@@ -190,6 +199,13 @@ void Control::setVisible(bool visible)
 {
     if (QWidget *w = widget()) {
         w->setVisible(visible);
+    }
+}
+
+void Control::setMousePointer(Qt::CursorShape shape)
+{
+    if (QWidget *w = widget()) {
+        w->setCursor(shape);
     }
 }
 

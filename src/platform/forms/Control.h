@@ -1,27 +1,20 @@
-// Tintwell - a control on a form: geometry in twips, a font size in points, a kind.
+// Tintwell - a control on a form: geometry in twips, a font size in points.
+// Each kind of control says itself what it has (a box, a font that layout
+// scales) and how its geometry scales.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 class Form;
 class QWidget;
-
-enum class ControlKind
-{
-    TextBox,
-    ComboBox,
-    Label,
-    Frame,
-    CommandButton,
-    Line,
-    PictureBox,
-    ScrollBar,
-    MenuItem,
-};
 
 // Raised when a control does not have a property, or does not let it be set
 // (a menu item has no position, a drop-down list's height follows its font).
@@ -29,6 +22,13 @@ class PropertyNotSupported : public std::runtime_error
 {
   public:
     PropertyNotSupported(const QString &control, const char *property);
+};
+
+// How a coordinate in twips is scaled: once along x, once along y.
+struct TwipsScale
+{
+    std::function<double(double)> x;
+    std::function<double(double)> y;
 };
 
 class Control
@@ -39,10 +39,28 @@ class Control
     Control &operator=(const Control &) = delete;
 
     [[nodiscard]] const QString &Name() const { return name_; }
-    [[nodiscard]] ControlKind Kind() const { return kind_; }
     [[nodiscard]] Form &ParentForm() const { return form_; }
-    // The Qt widget that shows the control; null for a menu item.
-    [[nodiscard]] virtual QWidget *widget() const = 0;
+    // The Qt widget that shows the control; null for a menu item. The
+    // control owns it.
+    [[nodiscard]] QWidget *widget() const { return widget_; }
+
+    // Kind-specific answers.
+    // False for controls without a position and size of their own.
+    [[nodiscard]] virtual bool hasBox() const { return true; }
+    // True for the kinds whose text the layout scales with the window.
+    [[nodiscard]] virtual bool scalesFont() const { return false; }
+    // True when Enter belongs to the control (a button, a multi-line box)
+    // and not to the form's default button.
+    [[nodiscard]] virtual bool takesEnter() const { return false; }
+    // Scales the control's geometry; a control without a box has nothing to scale.
+    virtual void scaleGeometry(const TwipsScale &scale);
+    // Leaves Alt with a caption's marked letter to one of the given keys' owners.
+    virtual void yieldAccessKeys(const QList<QKeySequence> & /*taken*/) {}
+    // True for a container docked along the top of the form: it spans the
+    // client area's width, and the form's ScaleHeight leaves it out.
+    [[nodiscard]] virtual bool isDockedTop() const { return false; }
+    // The form's client area changed size.
+    virtual void formResized() {}
 
     [[nodiscard]] virtual double Left() const;
     [[nodiscard]] virtual double Top() const;
@@ -54,11 +72,13 @@ class Control
     virtual void setHeight(double twips);
     void Move(double left, double top, double width, double height);
 
-    [[nodiscard]] virtual double FontSize() const;
-    virtual void setFontSize(double points);
+    [[nodiscard]] double FontSize() const;
+    void setFontSize(double points);
     void setFontName(const QString &family);
     void setFontBold(bool bold);
     void setFontUnderline(bool underline);
+    [[nodiscard]] bool FontBold() const;
+    [[nodiscard]] bool FontUnderline() const;
 
     [[nodiscard]] int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = index; }
@@ -66,6 +86,7 @@ class Control
     void setAccessibleName(const QString &name);
     void setEnabled(bool enabled);
     void setVisible(bool visible);
+    void setMousePointer(Qt::CursorShape shape);
     void setFocus();
 
     // Events of the control, raised at once on the user-interface thread.
@@ -79,16 +100,18 @@ class Control
     std::function<void()> onLostFocus;
 
   protected:
-    Control(Form &form, QString name, ControlKind kind);
-    [[nodiscard]] bool hasBox() const;
+    Control(Form &form, QString name);
+    // A control without a font (a line, a menu item) answers false.
+    [[nodiscard]] virtual bool hasFont() const { return widget() != nullptr; }
     void requireBox(const char *property) const;
-    // Called once the widget exists: names it, registers it with the form.
+    // Called once the widget exists: names it, takes ownership, lets the
+    // form watch its events.
     void attach(QWidget *widget);
     // Re-applies the twips geometry in pixels; labels that size themselves override it.
     virtual void applyGeometry();
     // A QObject that lives exactly as long as the control: the context of its
-    // signal connections and its event filters, so none outlives it.
-    [[nodiscard]] QObject *context() { return &context_; }
+    // signal connections, so none outlives it.
+    [[nodiscard]] QObject *context() { return context_.get(); }
 
     double left_ = 0;
     double top_ = 0;
@@ -98,7 +121,7 @@ class Control
   private:
     Form &form_;
     QString name_;
-    ControlKind kind_;
     int tabIndex_ = -1;
-    QObject context_;
+    std::unique_ptr<QObject> context_ = std::make_unique<QObject>();
+    QPointer<QWidget> widget_;
 };

@@ -14,19 +14,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-int px(double twips, double twipsPerPixel)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-} // namespace
 
 Form::Form(const FormContext &context, const QString &name)
     : screen_(context.screen), loadedForms_(context.loadedForms), client_(new QWidget(this))
@@ -39,6 +28,9 @@ Form::Form(const FormContext &context, const QString &name)
     layout->addWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
+    // The background's own pointer events.
+    client_->installEventFilter(this);
+    client_->setMouseTracking(true);
 }
 
 Form::~Form()
@@ -51,10 +43,13 @@ Form::~Form()
     if (modalLoop_) {
         modalLoop_->quit();
     }
-    // Controls go first: their handlers must not run while Qt deletes the widgets.
-    controlByWidget_.clear();
-    controlOrder_.clear();
-    controls_.clear();
+    // Controls go first, each taking its widget along, the last created
+    // first, so that nested controls go before their containers.
+    client_->removeEventFilter(this);
+    while (!controls_.empty()) {
+        std::unique_ptr<Control> last = std::move(controls_.back());
+        controls_.pop_back();
+    }
 }
 
 void Form::load()
@@ -150,9 +145,7 @@ void Form::placeOnFirstShow()
         }
     }
     if (startUpPosition_ != StartUpPosition::Manual && area.isNull()) {
-        if (const QScreen *s = QGuiApplication::primaryScreen()) {
-            area = s->geometry();
-        }
+        area = screen_.pixelGeometry();
     }
     if (area.isNull()) {
         return;
@@ -166,8 +159,8 @@ void Form::placeOnFirstShow()
 void Form::applyTabOrder()
 {
     std::vector<Control *> order;
-    std::copy_if(controlOrder_.begin(), controlOrder_.end(), std::back_inserter(order),
-                 [](Control *c) { return c->widget() && c->TabIndex() >= 0; });
+    std::ranges::copy_if(Controls(), std::back_inserter(order),
+                         [](Control *c) { return c->widget() && c->TabIndex() >= 0; });
     std::stable_sort(order.begin(), order.end(),
                      [](Control *a, Control *b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -186,18 +179,11 @@ void Form::resolveAccessKeyClashes()
     // A menu and a button marked with the same letter would share Alt+letter,
     // and Qt then only moves the focus between them. The menu keeps the key.
     QList<QKeySequence> menuKeys;
-    for (Control *c : controlOrder_) {
-        if (auto *item = dynamic_cast<MenuItem *>(c); item && item->isMenu()) {
-            menuKeys << QKeySequence::mnemonic(item->Caption());
-        }
+    for (const MenuItem *menu : menus_) {
+        menuKeys << QKeySequence::mnemonic(menu->Caption());
     }
-    for (Control *c : controlOrder_) {
-        if (auto *button = dynamic_cast<CommandButton *>(c)) {
-            const QKeySequence key = QKeySequence::mnemonic(button->Caption());
-            if (!key.isEmpty() && menuKeys.contains(key)) {
-                button->yieldAccessKey();
-            }
-        }
+    for (Control *c : Controls()) {
+        c->yieldAccessKeys(menuKeys);
     }
 }
 
@@ -230,8 +216,8 @@ double Form::Height() const
 void Form::Move(double left, double top, double width, double height)
 {
     const QSize before = size();
-    const QSize newSize(px(width, twipsPerPixelX()), px(height, twipsPerPixelY()));
-    move(px(left, twipsPerPixelX()), px(top, twipsPerPixelY()));
+    const QSize newSize(screen_.toPixelsX(width), screen_.toPixelsY(height));
+    move(screen_.toPixelsX(left), screen_.toPixelsY(top));
     if (fixedBorder_) {
         setFixedSize(newSize);
     } else {
@@ -256,7 +242,22 @@ double Form::ScaleWidth() const
 
 double Form::ScaleHeight() const
 {
-    return std::max(0, height() - menuBarHeight()) * twipsPerPixelY();
+    const double client = std::max(0, height() - menuBarHeight()) * twipsPerPixelY();
+    return std::max(0.0, client - dockedHeightAbove());
+}
+
+double Form::dockedHeightAbove(const Control *control) const
+{
+    double height = 0;
+    for (const Control *c : Controls()) {
+        if (c == control) {
+            break;
+        }
+        if (c->isDockedTop()) {
+            height += c->Height();
+        }
+    }
+    return height;
 }
 
 int Form::menuBarHeight() const
@@ -266,8 +267,8 @@ int Form::menuBarHeight() const
 
 void Form::setClientSize(double widthTwips, double heightTwips)
 {
-    const QSize newSize(px(widthTwips, twipsPerPixelX()),
-                        px(heightTwips, twipsPerPixelY()) + menuBarHeight());
+    const QSize newSize(screen_.toPixelsX(widthTwips),
+                        screen_.toPixelsY(heightTwips) + menuBarHeight());
     if (fixedBorder_) {
         setFixedSize(newSize);
     } else {
@@ -321,7 +322,9 @@ QMenuBar *Form::menuBar()
 
 MenuItem &Form::addMenu(const QString &name, const QString &caption)
 {
-    return add<MenuItem>(name, caption, menuBar());
+    MenuItem &menu = add<MenuItem>(name, caption, menuBar());
+    menus_.push_back(&menu);
+    return menu;
 }
 
 MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &caption,
@@ -335,8 +338,21 @@ MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &
 Control *Form::ActiveControl() const
 {
     for (QWidget *w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
-        if (Control *c = controlByWidget_.value(w)) {
+        if (Control *c = controlOf(w)) {
             return c;
+        }
+    }
+    return nullptr;
+}
+
+Control *Form::controlOf(const QObject *widget) const
+{
+    if (!widget) {
+        return nullptr;
+    }
+    for (const auto &c : controls_) {
+        if (c->widget() == widget) {
+            return c.get();
         }
     }
     return nullptr;
@@ -347,9 +363,8 @@ QWidget *Form::containerWidget(Control *container) const
     return container && container->widget() ? container->widget() : client_;
 }
 
-void Form::watchControlWidget(QWidget *widget, Control *control)
+void Form::watchControlWidget(QWidget *widget)
 {
-    controlByWidget_.insert(widget, control);
     widget->installEventFilter(this);
     widget->setMouseTracking(true);
 }

@@ -5,11 +5,11 @@
 #include "platform/ColorValue.h"
 #include "platform/forms/Control.h"
 
-#include <QHash>
 #include <QKeySequence>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <vector>
 
 class CommandButton;
@@ -68,7 +68,10 @@ class Form : public QWidget
     [[nodiscard]] double ScaleHeight() const;
 
     // Every control, in creation order, nested ones and menu items included.
-    [[nodiscard]] const std::vector<Control *> &Controls() const { return controlOrder_; }
+    [[nodiscard]] auto Controls() const
+    {
+        return controls_ | std::views::transform([](const auto &c) { return c.get(); });
+    }
     [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
     [[nodiscard]] double twipsPerPixelX() const;
     [[nodiscard]] double twipsPerPixelY() const;
@@ -76,14 +79,16 @@ class Form : public QWidget
     // The focused control of this form, if any.
     [[nodiscard]] Control *ActiveControl() const;
     [[nodiscard]] QWidget *containerWidget(Control *container) const;
-    void watchControlWidget(QWidget *widget, Control *control);
+    void watchControlWidget(QWidget *widget);
+    // The height of the containers docked along the top above the given one
+    // (all of them for null), in twips.
+    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
 
   protected:
     template <class T, class... Args> T &add(Args &&...args)
     {
         auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
         T &ref = *control;
-        controlOrder_.push_back(control.get());
         controls_.push_back(std::move(control));
         return ref;
     }
@@ -113,6 +118,10 @@ class Form : public QWidget
     virtual void Form_KeyDown(int /*keyCode*/, Qt::KeyboardModifiers) {}
     virtual void Form_KeyPress(int & /*keyAscii*/) {}
     virtual void Form_KeyUp(int /*keyCode*/, Qt::KeyboardModifiers) {}
+    // The pointer over the form's own background, where no control is.
+    virtual void Form_MouseDown(Qt::MouseButtons, QPointF /*twips*/) {}
+    virtual void Form_MouseMove(Qt::MouseButtons, QPointF /*twips*/) {}
+    virtual void Form_MouseUp(Qt::MouseButtons, QPointF /*twips*/) {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -131,15 +140,17 @@ class Form : public QWidget
     [[nodiscard]] QMenuBar *menuBar();
     bool handleKeyPress(QKeyEvent *event, Control *control);
     void handleKeyRelease(QKeyEvent *event, Control *control);
-    bool handleMouse(QEvent *event, QWidget *widget, Control *control);
+    void handleMouse(QEvent *event, QWidget *widget, Control *control);
+    void handleBackgroundMouse(QEvent *event);
+    [[nodiscard]] Control *controlOf(const QObject *widget) const;
+    [[nodiscard]] bool controlBeneath(QWidget *widget, QPointF local) const;
 
     const ScreenMetrics &screen_;
     LoadedForms &loadedForms_;
     QWidget *const client_;
     QMenuBar *menuBar_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<Control *> controlOrder_;
-    QHash<const QObject *, Control *> controlByWidget_;
+    std::vector<MenuItem *> menus_; // the menu bar's menus, in order
     CommandButton *defaultButton_ = nullptr;
     CommandButton *cancelButton_ = nullptr;
     QEventLoop *modalLoop_ = nullptr;

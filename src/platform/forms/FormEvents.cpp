@@ -1,7 +1,7 @@
 // Tintwell - how a form hands Qt's events to its own and its controls' handlers.
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/TextBox.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,7 +49,11 @@ int characterCodeOf(const QKeyEvent &event)
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    Control *control = controlByWidget_.value(watched);
+    if (watched == client_) {
+        handleBackgroundMouse(event);
+        return false;
+    }
+    Control *control = controlOf(watched);
     if (!control) {
         return QWidget::eventFilter(watched, event);
     }
@@ -107,10 +111,8 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
         return true;
     }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool focusedButton = control && control->Kind() == ControlKind::CommandButton;
-    const auto *text = dynamic_cast<TextBox *>(control);
-    const bool multiLine = text && text->isMultiLine();
-    if (plain && enter && defaultButton_ && !focusedButton && !multiLine &&
+    const bool controlTakesEnter = control && control->takesEnter();
+    if (plain && enter && defaultButton_ && !controlTakesEnter &&
         defaultButton_->widget()->isEnabled()) {
         defaultButton_->click();
         return true;
@@ -129,24 +131,60 @@ void Form::handleKeyRelease(QKeyEvent *event, Control *control)
     }
 }
 
-bool Form::handleMouse(QEvent *event, QWidget *widget, Control *control)
+// True when another control lies under the point, inside the given widget:
+// the event is that control's, passed up to its container by Qt.
+bool Form::controlBeneath(QWidget *widget, QPointF local) const
+{
+    for (QWidget *w = widget->childAt(local.toPoint()); w && w != widget; w = w->parentWidget()) {
+        if (controlOf(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::handleMouse(QEvent *event, QWidget *widget, Control *control)
 {
     const auto *mouse = static_cast<QMouseEvent *>(event);
     const QPointF local = widget->mapFromGlobal(mouse->globalPosition());
-    const QPointF twips(local.x() * twipsPerPixelX(), local.y() * twipsPerPixelY());
+    if (controlBeneath(widget, local)) {
+        return;
+    }
     const auto &handler = event->type() == QEvent::MouseButtonPress     ? control->onMouseDown
                           : event->type() == QEvent::MouseButtonRelease ? control->onMouseUp
                                                                         : control->onMouseMove;
     if (handler) {
-        handler(mouse->buttons() | mouse->button(), twips);
+        handler(mouse->buttons() | mouse->button(), screen_.toTwips(local));
     }
-    return false;
+}
+
+void Form::handleBackgroundMouse(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove) {
+        return;
+    }
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPointF local = client_->mapFromGlobal(mouse->globalPosition());
+    if (client_->childAt(local.toPoint())) {
+        return; // over a control: the event is the control's
+    }
+    const Qt::MouseButtons buttons = mouse->buttons() | mouse->button();
+    const QPointF twips = screen_.toTwips(local);
+    if (type == QEvent::MouseButtonPress) {
+        Form_MouseDown(buttons, twips);
+    } else if (type == QEvent::MouseButtonRelease) {
+        Form_MouseUp(buttons, twips);
+    } else {
+        Form_MouseMove(buttons, twips);
+    }
 }
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
     // Keys of a watched control were handled in eventFilter already.
-    if (!controlByWidget_.contains(QApplication::focusWidget()) && handleKeyPress(event, nullptr)) {
+    if (!controlOf(QApplication::focusWidget()) && handleKeyPress(event, nullptr)) {
         return;
     }
     QWidget::keyPressEvent(event);
@@ -154,7 +192,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!controlByWidget_.contains(QApplication::focusWidget())) {
+    if (!controlOf(QApplication::focusWidget())) {
         handleKeyRelease(event, nullptr);
     }
     QWidget::keyReleaseEvent(event);
@@ -171,6 +209,9 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    for (Control *c : Controls()) {
+        c->formResized();
+    }
     Form_Resize();
 }
 

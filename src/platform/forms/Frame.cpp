@@ -6,16 +6,11 @@
 #include <QGroupBox>
 
 Frame::Frame(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::Frame),
-      box_(new QGroupBox(form.containerWidget(container)))
+    : Control(form, std::move(name)), box_(new QGroupBox(form.containerWidget(container)))
 {
     attach(box_);
 }
 
-QWidget *Frame::widget() const
-{
-    return box_;
-}
 void Frame::setCaption(const QString &caption)
 {
     box_->setTitle(caption);

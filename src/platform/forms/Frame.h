@@ -10,8 +10,9 @@ class Frame final : public Control
   public:
     Frame(Form &form, QString name, Control *container = nullptr);
 
-    [[nodiscard]] QWidget *widget() const override;
     void setCaption(const QString &caption);
+
+    [[nodiscard]] bool scalesFont() const override { return true; }
 
   private:
     QGroupBox *box_;

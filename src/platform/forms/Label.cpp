@@ -1,23 +1,20 @@
-// Tintwell - a label: a caption, optionally sized to it, optionally transparent.
+// Tintwell - a label: a caption, optionally sized to it, transparent or on a
+// background colour of its own.
 #include "platform/forms/Label.h"
 
 #include "platform/forms/Form.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QLabel>
 
 Label::Label(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::Label),
-      label_(new QLabel(form.containerWidget(container)))
+    : Control(form, std::move(name)), label_(new QLabel(form.containerWidget(container)))
 {
     label_->setAutoFillBackground(false);
     label_->setTextFormat(Qt::PlainText);
     attach(label_);
 }
 
-QWidget *Label::widget() const
-{
-    return label_;
-}
 QString Label::Caption() const
 {
     return label_->text();
@@ -63,12 +60,35 @@ bool Label::hasBorder() const
     return label_->frameShape() != QFrame::NoFrame;
 }
 
+void Label::setTransparent(bool transparent)
+{
+    label_->setAutoFillBackground(!transparent);
+}
+
+bool Label::isTransparent() const
+{
+    return !label_->autoFillBackground();
+}
+
+void Label::setBackColor(ColorValue color)
+{
+    QPalette pal = label_->palette();
+    pal.setColor(QPalette::Window, toQColor(color));
+    label_->setPalette(pal);
+}
+
+ColorValue Label::BackColor() const
+{
+    return fromQColor(label_->palette().color(QPalette::Window));
+}
+
 void Label::applyGeometry()
 {
     if (autoSize_) {
         const QSize need = label_->sizeHint();
-        width_ = need.width() * ParentForm().twipsPerPixelX();
-        height_ = need.height() * ParentForm().twipsPerPixelY();
+        const ScreenMetrics &screen = ParentForm().screenMetrics();
+        width_ = screen.toTwipsX(need.width());
+        height_ = screen.toTwipsY(need.height());
     }
     Control::applyGeometry();
 }

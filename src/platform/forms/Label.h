@@ -1,4 +1,5 @@
-// Tintwell - a label: a caption, optionally sized to it, optionally transparent.
+// Tintwell - a label: a caption, optionally sized to it, transparent or on a
+// background colour of its own.
 #pragma once
 
 #include "platform/ColorValue.h"
@@ -11,7 +12,6 @@ class Label final : public Control
   public:
     Label(Form &form, QString name, Control *container = nullptr);
 
-    [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString &caption);
     // On: the label takes the size its caption needs in its font.
@@ -21,6 +21,14 @@ class Label final : public Control
     [[nodiscard]] ColorValue ForeColor() const;
     void setBorder(bool single);
     [[nodiscard]] bool hasBorder() const;
+    // Transparent (the default) shows what lies behind the label; opaque
+    // fills it with its background colour.
+    void setTransparent(bool transparent);
+    [[nodiscard]] bool isTransparent() const;
+    void setBackColor(ColorValue color);
+    [[nodiscard]] ColorValue BackColor() const;
+
+    [[nodiscard]] bool scalesFont() const override { return true; }
 
   protected:
     void applyGeometry() override;

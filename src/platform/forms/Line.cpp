@@ -2,52 +2,40 @@
 #include "platform/forms/Line.h"
 
 #include "platform/forms/Form.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QPainter>
 #include <QWidget>
 #include <cmath>
 
+// The line owns its surface and so outlives it.
 class LineSurface final : public QWidget
 {
   public:
-    LineSurface(Line *owner, QWidget *parent) : QWidget(parent), owner_(owner)
+    LineSurface(const Line &owner, QWidget *parent) : QWidget(parent), owner_(owner)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    void detach() { owner_ = nullptr; }
     QPoint from, to; // in the surface's own pixels
 
   protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (!owner_) {
-            return;
-        }
         QPainter painter(this);
-        painter.setPen(toQColor(owner_->color_));
+        painter.setPen(toQColor(owner_.color_));
         painter.drawLine(from, to);
     }
 
   private:
-    Line *owner_;
+    const Line &owner_;
 };
 
 Line::Line(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::Line),
-      surface_(new LineSurface(this, form.containerWidget(container)))
+    : Control(form, std::move(name)),
+      surface_(new LineSurface(*this, form.containerWidget(container)))
 {
     surface_->setFocusPolicy(Qt::NoFocus);
     attach(surface_);
-}
-
-Line::~Line()
-{
-    surface_->detach();
-}
-
-QWidget *Line::widget() const
-{
-    return surface_;
 }
 
 void Line::setX1(double twips)
@@ -80,6 +68,11 @@ void Line::setEnds(double x1, double y1, double x2, double y2)
     applyGeometry();
 }
 
+void Line::scaleGeometry(const TwipsScale &scale)
+{
+    setEnds(scale.x(x1_), scale.y(y1_), scale.x(x2_), scale.y(y2_));
+}
+
 void Line::setBorderColor(ColorValue color)
 {
     color_ = color;
@@ -88,12 +81,9 @@ void Line::setBorderColor(ColorValue color)
 
 void Line::applyGeometry()
 {
-    const double tx = ParentForm().twipsPerPixelX();
-    const double ty = ParentForm().twipsPerPixelY();
-    const QPoint a(static_cast<int>(std::lround(x1_ / tx)),
-                   static_cast<int>(std::lround(y1_ / ty)));
-    const QPoint b(static_cast<int>(std::lround(x2_ / tx)),
-                   static_cast<int>(std::lround(y2_ / ty)));
+    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    const QPoint a = screen.toPixels(QPointF(x1_, y1_));
+    const QPoint b = screen.toPixels(QPointF(x2_, y2_));
     const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
     surface_->setGeometry(box);
     surface_->from = a - box.topLeft();

@@ -10,9 +10,7 @@ class Line final : public Control
 {
   public:
     Line(Form &form, QString name, Control *container = nullptr);
-    ~Line() override;
 
-    [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] double X1() const { return x1_; }
     [[nodiscard]] double Y1() const { return y1_; }
     [[nodiscard]] double X2() const { return x2_; }
@@ -24,7 +22,11 @@ class Line final : public Control
     void setEnds(double x1, double y1, double x2, double y2);
     void setBorderColor(ColorValue color);
 
+    [[nodiscard]] bool hasBox() const override { return false; }
+    void scaleGeometry(const TwipsScale &scale) override;
+
   protected:
+    [[nodiscard]] bool hasFont() const override { return false; }
     void applyGeometry() override;
 
   private:

@@ -8,8 +8,7 @@
 #include <QMenuBar>
 
 MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar)
-    : Control(form, std::move(name), ControlKind::MenuItem), menu_(new QMenu(caption, bar)),
-      action_(menu_->menuAction())
+    : Control(form, std::move(name)), menu_(new QMenu(caption, bar)), action_(menu_->menuAction())
 {
     menu_->setObjectName(Name());
     action_->setObjectName(Name());
@@ -17,8 +16,7 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *b
 }
 
 MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu)
-    : Control(form, std::move(name), ControlKind::MenuItem),
-      action_(new QAction(caption, menu.menu_))
+    : Control(form, std::move(name)), action_(new QAction(caption, menu.menu_))
 {
     action_->setObjectName(Name());
     if (caption == QLatin1String("-")) {

@@ -1,59 +1,59 @@
-// Tintwell - a picture box: a background colour and a picture.
+// Tintwell - a picture box: a container and a drawing surface.
 #include "platform/forms/PictureBox.h"
 
 #include "platform/forms/Form.h"
+#include "platform/services/ScreenMetrics.h"
 
+#include <QFrame>
 #include <QPainter>
-#include <QWidget>
+#include <cmath>
 
-class PictureSurface final : public QWidget
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double InchesPerMetre = 1 / 0.0254;
+
+} // namespace
+
+// The picture box owns its surface and so outlives it.
+class PictureSurface final : public QFrame
 {
   public:
-    PictureSurface(PictureBox *owner, QWidget *parent) : QWidget(parent), owner_(owner) {}
-    void detach() { owner_ = nullptr; }
+    PictureSurface(const PictureBox &owner, QWidget *parent) : QFrame(parent), owner_(owner) {}
 
   protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *event) override
     {
-        if (!owner_) {
-            return;
+        {
+            QPainter painter(this);
+            const QRect area = contentsRect();
+            painter.fillRect(rect(), toQColor(owner_.backColor_));
+            if (!owner_.image_.isNull()) {
+                painter.drawImage(area.topLeft(), owner_.image_);
+            }
+            if (!owner_.picture_.isNull()) {
+                painter.drawPixmap(area.topLeft(), owner_.picture_);
+            }
         }
-        QPainter painter(this);
-        painter.fillRect(rect(), toQColor(owner_->backColor_));
-        if (!owner_->picture_.isNull()) {
-            painter.drawPixmap(0, 0, owner_->picture_);
-        }
-        if (owner_->border_) {
-            painter.setPen(Qt::black);
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
+        QFrame::paintEvent(event); // the border, over the drawing
     }
 
   private:
-    PictureBox *owner_;
+    const PictureBox &owner_;
 };
 
 PictureBox::PictureBox(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::PictureBox),
-      surface_(new PictureSurface(this, form.containerWidget(container)))
+    : Control(form, std::move(name)),
+      surface_(new PictureSurface(*this, form.containerWidget(container)))
 {
     surface_->setAttribute(Qt::WA_OpaquePaintEvent);
     attach(surface_);
 }
 
-PictureBox::~PictureBox()
-{
-    surface_->detach();
-}
-
-QWidget *PictureBox::widget() const
-{
-    return surface_;
-}
-
 void PictureBox::setBackColor(ColorValue color)
 {
     backColor_ = color;
+    image_ = QImage();
     surface_->update();
 }
 
@@ -63,8 +63,108 @@ void PictureBox::setPicture(const QPixmap &picture)
     surface_->update();
 }
 
-void PictureBox::setBorder(bool single)
+void PictureBox::setBorderStyle(PictureBorder style)
 {
-    border_ = single;
+    border_ = style;
+    switch (style) {
+    case PictureBorder::None:
+        surface_->setFrameStyle(QFrame::NoFrame);
+        break;
+    case PictureBorder::Single:
+        surface_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        surface_->setLineWidth(1);
+        break;
+    case PictureBorder::Sunken3D:
+        surface_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        surface_->setLineWidth(2);
+        break;
+    }
+    fitImage();
     surface_->update();
+}
+
+void PictureBox::Print(const QString &text)
+{
+    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    if (image_.isNull()) {
+        image_ = blankImage(drawingSize());
+    }
+    QPainter painter(&image_);
+    painter.setFont(surface_->font());
+    painter.setPen(toQColor(foreColor_));
+    const QFontMetricsF metrics(surface_->font(), &image_);
+    const QPointF at = screen.toPixels(QPointF(currentX_, currentY_));
+    painter.drawText(at + QPointF(0, metrics.ascent()), text);
+    currentX_ = 0;
+    currentY_ += screen.toTwipsY(metrics.height());
+    surface_->update();
+}
+
+QImage PictureBox::Image() const
+{
+    return image_.isNull() ? blankImage(drawingSize()) : image_;
+}
+
+void PictureBox::Cls()
+{
+    image_ = QImage();
+    currentX_ = 0;
+    currentY_ = 0;
+    surface_->update();
+}
+
+void PictureBox::setDockedTop(bool docked)
+{
+    dockedTop_ = docked;
+    applyGeometry();
+}
+
+void PictureBox::formResized()
+{
+    if (dockedTop_) {
+        applyGeometry();
+    }
+}
+
+void PictureBox::applyGeometry()
+{
+    if (dockedTop_) {
+        left_ = 0;
+        top_ = ParentForm().dockedHeightAbove(this);
+        width_ = ParentForm().ScaleWidth();
+    }
+    Control::applyGeometry();
+    fitImage();
+}
+
+// The image follows the drawing area; what was drawn stays where it was and
+// new room shows the background.
+void PictureBox::fitImage()
+{
+    const QSize size = drawingSize();
+    if (image_.isNull() || size == image_.size()) {
+        return;
+    }
+    QImage grown = blankImage(size);
+    QPainter(&grown).drawImage(0, 0, image_);
+    image_ = grown;
+}
+
+QSize PictureBox::drawingSize() const
+{
+    return surface_->contentsRect().size().expandedTo(QSize(0, 0));
+}
+
+QImage PictureBox::blankImage(QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    // Fonts on the image are measured at the screen's resolution, and a
+    // saved copy says how large it was on the screen.
+    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    image.setDotsPerMeterX(
+        static_cast<int>(std::lround(TwipsPerInch / screen.twipsPerPixelX() * InchesPerMetre)));
+    image.setDotsPerMeterY(
+        static_cast<int>(std::lround(TwipsPerInch / screen.twipsPerPixelY() * InchesPerMetre)));
+    image.fill(toQColor(backColor_));
+    return image;
 }

@@ -44,7 +44,7 @@ class LeftToRightScrollBar final : public QScrollBar
 } // namespace
 
 ScrollBar::ScrollBar(Form &form, QString name, Control *container)
-    : Control(form, std::move(name), ControlKind::ScrollBar),
+    : Control(form, std::move(name)),
       bar_(new LeftToRightScrollBar(form.containerWidget(container)))
 {
     bar_->setTracking(true);
@@ -58,10 +58,6 @@ ScrollBar::ScrollBar(Form &form, QString name, Control *container)
     attach(bar_);
 }
 
-QWidget *ScrollBar::widget() const
-{
-    return bar_;
-}
 int ScrollBar::Value() const
 {
     return bar_->value();

@@ -12,7 +12,6 @@ class ScrollBar final : public Control
   public:
     ScrollBar(Form &form, QString name, Control *container = nullptr);
 
-    [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] int Value() const;
     // Setting the value it already holds raises nothing.
     void setValue(int value);

@@ -8,89 +8,55 @@
 #include <QTextCursor>
 
 // The got-focus event runs after Qt's own focus handling, so that what the
-// handler selects stays selected.
+// handler selects stays selected. The text box owns the widget and so
+// outlives it.
 class TextBoxLine final : public QLineEdit
 {
   public:
-    TextBoxLine(TextBox *owner, QWidget *parent) : QLineEdit(parent), owner_(owner) {}
-    void detach() { owner_ = nullptr; }
-    [[nodiscard]] TextBox *owner() const { return owner_; }
+    TextBoxLine(TextBox &owner, QWidget *parent) : QLineEdit(parent), owner_(owner) {}
 
   protected:
     void focusInEvent(QFocusEvent *event) override
     {
         QLineEdit::focusInEvent(event);
-        if (owner_) {
-            owner_->raiseGotFocus();
-        }
+        owner_.raiseGotFocus();
     }
 
   private:
-    TextBox *owner_;
+    TextBox &owner_;
 };
 
 class TextBoxLines final : public QPlainTextEdit
 {
   public:
-    TextBoxLines(TextBox *owner, QWidget *parent) : QPlainTextEdit(parent), owner_(owner) {}
-    void detach() { owner_ = nullptr; }
-    [[nodiscard]] TextBox *owner() const { return owner_; }
+    TextBoxLines(TextBox &owner, QWidget *parent) : QPlainTextEdit(parent), owner_(owner) {}
 
   protected:
     void focusInEvent(QFocusEvent *event) override
     {
         QPlainTextEdit::focusInEvent(event);
-        if (owner_) {
-            owner_->raiseGotFocus();
-        }
+        owner_.raiseGotFocus();
     }
 
   private:
-    TextBox *owner_;
+    TextBox &owner_;
 };
 
 TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
-    : Control(form, std::move(name), ControlKind::TextBox)
+    : Control(form, std::move(name))
 {
     QWidget *parent = form.containerWidget(container);
     if (lines == TextLines::Multi) {
-        multi_ = new TextBoxLines(this, parent);
-        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        multi_ = new TextBoxLines(*this, parent);
+        setScrollBars(ScrollBars::Vertical);
         QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
                          [this] { raiseChange(); });
         attach(multi_);
     } else {
-        line_ = new TextBoxLine(this, parent);
+        line_ = new TextBoxLine(*this, parent);
         QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
         attach(line_);
     }
-}
-
-TextBox::~TextBox()
-{
-    if (line_) {
-        static_cast<TextBoxLine *>(line_)->detach();
-    } else {
-        static_cast<TextBoxLines *>(multi_)->detach();
-    }
-}
-
-QWidget *TextBox::widget() const
-{
-    return line_ ? static_cast<QWidget *>(line_) : static_cast<QWidget *>(multi_);
-}
-
-TextBox *TextBox::fromWidget(QWidget *widget)
-{
-    if (auto *line = dynamic_cast<TextBoxLine *>(widget)) {
-        return line->owner();
-    }
-    if (auto *lines = dynamic_cast<TextBoxLines *>(widget)) {
-        return lines->owner();
-    }
-    return nullptr;
 }
 
 QString TextBox::Text() const
@@ -146,6 +112,25 @@ void TextBox::setColors(ColorValue back, ColorValue fore)
     pal.setColor(QPalette::Base, toQColor(back));
     pal.setColor(QPalette::Text, toQColor(fore));
     w->setPalette(pal);
+}
+
+void TextBox::setScrollBars(ScrollBars bars)
+{
+    if (!multi_) {
+        return; // a one-line box never shows scroll bars
+    }
+    const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
+    const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
+    multi_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    multi_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
+                                                    : Qt::ScrollBarAlwaysOff);
+    multi_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TextBox::selectAll()
+{
+    setSelStart(0);
+    setSelLength(static_cast<int>(Text().size()));
 }
 
 int TextBox::SelStart() const

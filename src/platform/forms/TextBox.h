@@ -13,17 +13,24 @@ enum class TextLines
     Multi
 };
 
+// The scroll bars of a multi-line box. With a horizontal bar, lines do not wrap.
+enum class ScrollBars
+{
+    None,
+    Horizontal,
+    Vertical,
+    Both
+};
+
 class TextBox final : public Control
 {
   public:
     TextBox(Form &form, QString name, TextLines lines = TextLines::Single,
             Control *container = nullptr);
-    ~TextBox() override;
 
-    [[nodiscard]] QWidget *widget() const override;
-    // The text box shown by a widget, or null when it shows none.
-    [[nodiscard]] static TextBox *fromWidget(QWidget *widget);
     [[nodiscard]] bool isMultiLine() const { return multi_ != nullptr; }
+    [[nodiscard]] bool scalesFont() const override { return true; }
+    [[nodiscard]] bool takesEnter() const override { return isMultiLine(); }
 
     [[nodiscard]] QString Text() const;
     // Setting the text it already holds raises nothing and leaves the caret
@@ -34,11 +41,14 @@ class TextBox final : public Control
     void setAlignment(Qt::Alignment alignment);
     void setLocked(bool readOnly);
     void setColors(ColorValue back, ColorValue fore);
+    void setScrollBars(ScrollBars bars);
 
     [[nodiscard]] int SelStart() const;
     [[nodiscard]] int SelLength() const;
     void setSelStart(int start);
     void setSelLength(int length);
+    // Selects the whole text.
+    void selectAll();
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;

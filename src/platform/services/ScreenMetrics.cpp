@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cmath>
 
 namespace {
 
@@ -14,7 +15,41 @@ double dpiOr96(double dpi)
     return dpi > 0 ? dpi : FallbackDpi;
 }
 
+int roundToPixel(double twips, double twipsPerPixel)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
 } // namespace
+
+int ScreenMetrics::toPixelsX(double twips) const
+{
+    return roundToPixel(twips, twipsPerPixelX());
+}
+
+int ScreenMetrics::toPixelsY(double twips) const
+{
+    return roundToPixel(twips, twipsPerPixelY());
+}
+
+QPoint ScreenMetrics::toPixels(QPointF twips) const
+{
+    return {toPixelsX(twips.x()), toPixelsY(twips.y())};
+}
+
+QRect ScreenMetrics::toPixels(double left, double top, double width, double height) const
+{
+    const int x = toPixelsX(left);
+    const int y = toPixelsY(top);
+    const int right = toPixelsX(left + width);
+    const int bottom = toPixelsY(top + height);
+    return {x, y, std::max(0, right - x), std::max(0, bottom - y)};
+}
+
+QPointF ScreenMetrics::toTwips(QPointF pixels) const
+{
+    return {toTwipsX(pixels.x()), toTwipsY(pixels.y())};
+}
 
 double QtScreenMetrics::twipsPerPixelX() const
 {
@@ -30,12 +65,16 @@ double QtScreenMetrics::twipsPerPixelY() const
 
 double QtScreenMetrics::widthTwips() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() * twipsPerPixelX() : 0;
+    return toTwipsX(pixelGeometry().width());
 }
 
 double QtScreenMetrics::heightTwips() const
 {
+    return toTwipsY(pixelGeometry().height());
+}
+
+QRect QtScreenMetrics::pixelGeometry() const
+{
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() * twipsPerPixelY() : 0;
+    return screen ? screen->geometry() : QRect();
 }

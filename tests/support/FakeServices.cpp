@@ -1,5 +1,5 @@
 // Tintwell tests - scripted stand-ins for the services.
-#include "fakes/FakeServices.h"
+#include "support/FakeServices.h"
 
 MsgResult FakeMessageBoxService::show(const MessageRequest &request)
 {

@@ -37,6 +37,7 @@ class FakeScreenMetrics final : public ScreenMetrics
     [[nodiscard]] double twipsPerPixelY() const override { return tpp; }
     [[nodiscard]] double widthTwips() const override { return width * tpp; }
     [[nodiscard]] double heightTwips() const override { return height * tpp; }
+    [[nodiscard]] QRect pixelGeometry() const override { return {0, 0, width, height}; }
     int width;
     int height;
     double tpp;

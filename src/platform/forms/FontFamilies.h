@@ -1,0 +1,11 @@
+// Tintwell - the font faces a window asks for, with the one fallback.
+#pragma once
+
+#include <QStringList>
+
+// The family asked for, then Liberation Sans: the layouts in twips assume
+// Arial's metrics, which Liberation Sans shares where Arial is not installed.
+[[nodiscard]] inline QStringList fontFamilies(const QString &family)
+{
+    return {family, QStringLiteral("Liberation Sans")};
+}
