@@ -265,7 +265,14 @@ class ColorsTest : public QObject
     {
         ColorsFixture f;
         frmColors &w = f.colors();
-        auto *random = QRandomGenerator::global();
+        // A new seed each run, printed so that a failure can be replayed
+        // with TINTWELL_SEED.
+        const quint32 seed = qEnvironmentVariableIsSet("TINTWELL_SEED")
+                                 ? qEnvironmentVariableIntValue("TINTWELL_SEED")
+                                 : QRandomGenerator::system()->generate();
+        qInfo("random input seed: %u (replay with TINTWELL_SEED=%u)", seed, seed);
+        QRandomGenerator generator(seed);
+        auto *random = &generator;
         const QString alphabet = QStringLiteral("0123456789-.e +x٣");
         TextBox *boxes[] = {&w.txtRed, &w.txtGreen, &w.txtBlue};
         for (int round = 0; round < 300; ++round) {

@@ -9,11 +9,27 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+int whitePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == Qt::white ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
 
 class FormsTest : public QObject
 {
@@ -272,9 +288,26 @@ class FormsTest : public QObject
         QCOMPARE(visited, QStringList({"nestedText", "combo", "bar", "ok", "cancel"}));
     }
 
-    void comboKeepsEntriesSortedWithTheirData()
+    void comboKeepsEntriesInOrderWithTheirData_data()
     {
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("data");
+        QTest::newRow("sorted by name")
+            << true << QStringList({"apple", "Blue", "blue (Dark)", "Red"})
+            << QList<int>({4, 2, 3, 1});
+        QTest::newRow("in the order added")
+            << false << QStringList({"blue (Dark)", "Red", "Blue", "apple"})
+            << QList<int>({3, 1, 2, 4});
+    }
+
+    void comboKeepsEntriesInOrderWithTheirData()
+    {
+        QFETCH(bool, sorted);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, data);
         TestForm form(context_);
+        form.combo.setSorted(sorted);
         int clicks = 0;
         form.combo.onClick = [&] { ++clicks; };
         form.combo.AddItem(QStringLiteral("blue (Dark)"), 3);
@@ -283,14 +316,14 @@ class FormsTest : public QObject
         form.combo.AddItem(QStringLiteral("apple"), 4);
         QCOMPARE(form.combo.ListIndex(), -1);
         QCOMPARE(clicks, 0);
-        QStringList names;
-        QList<int> data;
+        QStringList shownNames;
+        QList<int> shownData;
         for (int i = 0; i < form.combo.ListCount(); ++i) {
-            names << form.combo.List(i);
-            data << form.combo.ItemData(i);
+            shownNames << form.combo.List(i);
+            shownData << form.combo.ItemData(i);
         }
-        QCOMPARE(names, QStringList({"apple", "Blue", "blue (Dark)", "Red"}));
-        QCOMPARE(data, QList<int>({4, 2, 3, 1}));
+        QCOMPARE(shownNames, names);
+        QCOMPARE(shownData, data);
         form.combo.setListIndex(2);
         form.combo.setListIndex(2);
         QCOMPARE(clicks, 1);
@@ -372,6 +405,141 @@ class FormsTest : public QObject
         QApplication::setActiveWindow(&form);
         QTRY_VERIFY(form.events.contains(QStringLiteral("activate")));
         QCOMPARE(form.Width(), 7500.0);
+    }
+
+    void pictureKeepsWhatIsDrawnAsAnImage_data()
+    {
+        QTest::addColumn<double>("twipsPerPixel");
+        QTest::addColumn<PictureBorder>("border");
+        QTest::newRow("96 dpi, no border") << 15.0 << PictureBorder::None;
+        QTest::newRow("120 dpi, sunken frame") << 12.0 << PictureBorder::Sunken3D;
+    }
+
+    void pictureKeepsWhatIsDrawnAsAnImage()
+    {
+        QFETCH(double, twipsPerPixel);
+        QFETCH(PictureBorder, border);
+        screen_.tpp = twipsPerPixel;
+        auto form = shownForm();
+        PictureBox &picture = form->picture;
+        form->pictureLabel.setVisible(false);
+        picture.setBorderStyle(border);
+        picture.setFontName(QStringLiteral("Arial"));
+        picture.setFontSize(12);
+        picture.setBackColor(RGB(0, 0, 255));
+        picture.setForeColor(RGB(255, 255, 255));
+        picture.Print(QStringLiteral("RED: 255"));
+        const double lineTwips = picture.CurrentY();
+        picture.Print(QStringLiteral("GREEN: 0"));
+
+        // 12 pt is 240 twips, plus the font's leading: the same at any resolution.
+        QVERIFY2(lineTwips >= 240 && lineTwips <= 330, qPrintable(QString::number(lineTwips)));
+        QCOMPARE(picture.CurrentX(), 0.0);
+        QCOMPARE(picture.CurrentY(), 2 * lineTwips);
+        const QImage image = picture.Image();
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), qRound(1440 / twipsPerPixel));
+        // The image is the drawing area inside the border, as the window shows it.
+        const QRect area = picture.widget()->contentsRect();
+        QCOMPARE(image, picture.widget()->grab(area).toImage().convertToFormat(image.format()));
+        const int linePixels = screen_.toPixelsY(lineTwips);
+        QVERIFY(whitePixels(image.copy(0, 0, image.width() / 2, linePixels)) > 20);
+        QVERIFY(whitePixels(image.copy(0, linePixels, image.width() / 2, linePixels)) > 20);
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0, 0, 255));
+        // A new background colour erases the drawing.
+        picture.setBackColor(RGB(0, 0, 255));
+        QCOMPARE(whitePixels(picture.Image()), 0);
+    }
+
+    void dockedContainerSpansTheTopAndLeavesTheClientArea()
+    {
+        TestForm form(context_);
+        form.picture.Move(300, 2700, 1500, 600);
+        form.picture.setDockedTop(true);
+        QCOMPARE(form.picture.widget()->geometry(), QRect(0, 0, 400, 40));
+        QCOMPARE(form.ScaleHeight(), 4500.0 - 600);
+        form.Move(form.Left(), form.Top(), 9000, form.Height());
+        QCOMPARE(form.picture.Width(), 9000.0);
+        QCOMPARE(form.picture.widget()->width(), 600);
+        QCOMPARE(form.pictureLabel.widget()->parentWidget(), form.picture.widget());
+    }
+
+    void pointerEventsReachTheControlUnderThePointer_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QPointF>("twips"); // within the target's container
+        QTest::addColumn<QString>("receiver");
+        QTest::newRow("a label") << "label" << QPointF(3700, 950) << "label";
+        QTest::newRow("a picture box") << "picture" << QPointF(1200, 3300) << "picture";
+        QTest::newRow("a label inside a picture box, not the box")
+            << "pictureLabel" << QPointF(150, 120) << "pictureLabel";
+        QTest::newRow("the background") << "" << QPointF(5700, 4200) << "form";
+        QTest::newRow("a line lets the background have it") << "" << QPointF(3000, 3900) << "form";
+    }
+
+    void pointerEventsReachTheControlUnderThePointer()
+    {
+        QFETCH(QString, target);
+        QFETCH(QPointF, twips);
+        QFETCH(QString, receiver);
+        auto form = shownForm();
+        for (Control *c :
+             {static_cast<Control *>(&form->label), static_cast<Control *>(&form->picture),
+              static_cast<Control *>(&form->pictureLabel)}) {
+            const QString name = c->Name();
+            c->onMouseDown = [&, name](auto...) { form->events << name + QStringLiteral(" down"); };
+            c->onMouseMove = [&, name](auto...) { form->events << name + QStringLiteral(" move"); };
+            c->onMouseUp = [&, name](auto...) { form->events << name + QStringLiteral(" up"); };
+        }
+        const QWidget *container =
+            target.isEmpty() ? form->findChild<QWidget *>(QStringLiteral("TestForm_client"))
+                             : form->findChild<QWidget *>(target)->parentWidget();
+        const QPoint at = container->mapTo(form.get(), screen_.toPixels(twips));
+        form->events.clear();
+        QTest::mouseMove(form->windowHandle(), at);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, at);
+        form->events.removeDuplicates();
+        QCOMPARE(form->events, QStringList({receiver + QStringLiteral(" move"),
+                                            receiver + QStringLiteral(" down"),
+                                            receiver + QStringLiteral(" up")}));
+    }
+
+    void labelIsTransparentUntilGivenABackground()
+    {
+        auto form = shownForm();
+        form->setBackColor(RGB(0, 128, 0));
+        const QPoint corner(1, 1); // clear of the caption
+        QCOMPARE(form->label.widget()->grab().toImage().pixelColor(corner), QColor(0, 128, 0));
+        form->label.setTransparent(false);
+        form->label.setBackColor(RGB(255, 255, 192));
+        QCOMPARE(form->label.widget()->grab().toImage().pixelColor(corner), QColor(255, 255, 192));
+    }
+
+    void multiLineBoxOffersItsScrollBars_data()
+    {
+        QTest::addColumn<ScrollBars>("bars");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("none, lines wrap") << ScrollBars::None << false << false;
+        QTest::newRow("horizontal, lines run on") << ScrollBars::Horizontal << true << false;
+        QTest::newRow("vertical, lines wrap") << ScrollBars::Vertical << false << true;
+        QTest::newRow("both, lines run on") << ScrollBars::Both << true << true;
+    }
+
+    void multiLineBoxOffersItsScrollBars()
+    {
+        QFETCH(ScrollBars, bars);
+        QFETCH(bool, horizontal);
+        QFETCH(bool, vertical);
+        auto form = shownForm();
+        form->notes.setScrollBars(bars);
+        form->notes.setText(
+            QStringLiteral("a long line of words that cannot fit the box").repeated(3));
+        auto *box = qobject_cast<QPlainTextEdit *>(form->notes.widget());
+        QCOMPARE(box->horizontalScrollBar()->isVisible(), horizontal);
+        QCOMPARE(box->verticalScrollBar()->isVisible(), vertical);
+        // The end of a wrapped line lies below its start.
+        box->moveCursor(QTextCursor::End);
+        QCOMPARE(box->cursorRect().top() > box->fontMetrics().height(), !horizontal);
     }
 
     void centredOnTheScreenWhenFirstShown()

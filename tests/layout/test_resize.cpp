@@ -120,14 +120,20 @@ class ResizeTest : public QObject
 
     void screenWithoutSizeLeavesTheFormWhole()
     {
-        // A screen that reports nothing gives factors of 0: every step that
-        // cannot apply them is skipped, and nothing throws.
+        // A screen that reports nothing gives factors of 0: the window and its
+        // controls keep their design size instead of collapsing to nothing.
         FakeScreenMetrics screen(0, 0, 15);
         LoadedForms loaded;
         TestForm form({screen, loaded});
+        const QSize formBefore = form.size();
+        const QRect textBefore = form.text.widget()->geometry();
+        const double fontBefore = form.text.FontSize();
         ResizeForm(form);
         QCOMPARE(XFactor, 0.0f);
-        QCOMPARE(form.text.FontSize() > 0, true);
+        QCOMPARE(form.size(), formBefore);
+        QCOMPARE(form.text.widget()->geometry(), textBefore);
+        QCOMPARE(form.rule.X2(), 6000.0);
+        QCOMPARE(form.text.FontSize(), fontBefore);
     }
 };
 

@@ -72,6 +72,7 @@ class TestForm final : public Form
     // Told of the unload, for tests that follow several forms at once.
     std::function<void(const QString &)> journal;
 
+    using Form::setBackColor;
     using Form::setCancelButton;
     using Form::setDefaultButton;
     using Form::setKeyPreview;
@@ -102,4 +103,13 @@ class TestForm final : public Form
     {
         events << QStringLiteral("keyUp %1").arg(key);
     }
+    void Form_MouseDown(Qt::MouseButtons, QPointF) override
+    {
+        events << QStringLiteral("form down");
+    }
+    void Form_MouseMove(Qt::MouseButtons, QPointF) override
+    {
+        events << QStringLiteral("form move");
+    }
+    void Form_MouseUp(Qt::MouseButtons, QPointF) override { events << QStringLiteral("form up"); }
 };

@@ -226,7 +226,7 @@ void Form::Move(double left, double top, double width, double height)
     // A hidden window gets its resize event only when shown; the handler
     // must see the new size now.
     if (!isVisible() && before != newSize) {
-        Form_Resize();
+        resized();
     }
 }
 

@@ -133,6 +133,8 @@ class Form : public QWidget
 
   private:
     void showNow();
+    // The controls that follow the form's size, then the form's handler.
+    void resized();
     void placeOnFirstShow();
     void applyTabOrder();
     void resolveAccessKeyClashes();

@@ -209,6 +209,11 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    resized();
+}
+
+void Form::resized()
+{
     for (Control *c : Controls()) {
         c->formResized();
     }
