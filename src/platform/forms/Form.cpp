@@ -159,8 +159,9 @@ void Form::placeOnFirstShow()
 void Form::applyTabOrder()
 {
     std::vector<Control *> order;
-    std::ranges::copy_if(Controls(), std::back_inserter(order),
-                         [](Control *c) { return c->widget() && c->TabIndex() >= 0; });
+    const std::vector<Control *> all = Controls();
+    std::copy_if(all.begin(), all.end(), std::back_inserter(order),
+                 [](Control *c) { return c->widget() && c->TabIndex() >= 0; });
     std::stable_sort(order.begin(), order.end(),
                      [](Control *a, Control *b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -333,6 +334,16 @@ MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &
     MenuItem &item = add<MenuItem>(name, caption, menu);
     item.setShortcut(shortcut);
     return item;
+}
+
+std::vector<Control *> Form::Controls() const
+{
+    std::vector<Control *> all;
+    all.reserve(controls_.size());
+    for (const auto &c : controls_) {
+        all.push_back(c.get());
+    }
+    return all;
 }
 
 Control *Form::ActiveControl() const

@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <ranges>
 #include <vector>
 
 class CommandButton;
@@ -68,10 +67,7 @@ class Form : public QWidget
     [[nodiscard]] double ScaleHeight() const;
 
     // Every control, in creation order, nested ones and menu items included.
-    [[nodiscard]] auto Controls() const
-    {
-        return controls_ | std::views::transform([](const auto &c) { return c.get(); });
-    }
+    [[nodiscard]] std::vector<Control *> Controls() const;
     [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
     [[nodiscard]] double twipsPerPixelX() const;
     [[nodiscard]] double twipsPerPixelY() const;
