@@ -1,6 +1,7 @@
 // Tintwell - what a channel's number box holds, as a number.
 #include "app/ChannelText.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::optional<double> readChannelText(const QString &text)
@@ -16,6 +17,13 @@ std::optional<double> readChannelText(const QString &text)
         return std::nullopt;
     }
     return value;
+}
+
+bool isDigitsOnly(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
 }
 
 bool isChannelKey(int keyAscii)

@@ -12,6 +12,10 @@ inline constexpr int ChannelTextLength = 3;
 // goes below 0, so a pasted "-5" is ignored like any other non-number).
 [[nodiscard]] std::optional<double> readChannelText(const QString &text);
 
+// True for a text made of the digits 0 to 9 alone: what a channel box takes
+// when it is dropped on it or pasted with the middle button.
+[[nodiscard]] bool isDigitsOnly(const QString &text);
+
 // True for the characters a channel box lets through: the digits 0 to 9 and
 // Backspace, Tab, line feed, Enter and Esc.
 [[nodiscard]] bool isChannelKey(int keyAscii);

@@ -148,6 +148,8 @@ void frmColors::connectChannel(const Channel &channel)
     channel.box.onChange = [this, channel] { textSteps(channel); };
     channel.box.onKeyPress = [this](int &keyAscii) { keyFilter(keyAscii); };
     channel.box.onGotFocus = [this] { SelectActiveText(*this); };
+    // Text that is not typed is no question to answer: a non-number is refused silently.
+    channel.box.acceptsDroppedText = [](const QString &text) { return isDigitsOnly(text); };
 }
 
 void frmColors::Form_Load()

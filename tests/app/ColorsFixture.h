@@ -38,7 +38,10 @@ struct ColorsFixture
     explicit ColorsFixture(bool otherCopyRunning = false, FakeScreenMetrics screenSize = {})
         : screen(screenSize), instance(otherCopyRunning),
           program(std::make_unique<RecordingProgram>(
-              ProgramServices{messages, beep, screen, instance, [this] { ++processEnds; }}))
+              ProgramServices{messages, beep, screen, instance, [this] {
+                                  ++processEnds;
+                                  journal << QStringLiteral("process end");
+                              }}))
     {
         started = program->start();
         if (started) {
@@ -76,6 +79,9 @@ struct ColorsFixture
     FakeScreenMetrics screen;
     FakeSingleInstance instance;
     int processEnds = 0;
+    // What happened at the end, in order: the process end, and whatever a
+    // test adds (the unloads of other windows).
+    QStringList journal;
     std::unique_ptr<RecordingProgram> program;
     bool started = false;
 };

@@ -4,7 +4,10 @@
 #include "app/modSetColor.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -56,6 +59,12 @@ class ColorsTest : public QObject
         overtype.addKeyClicks(QStringLiteral("9"));
         QTest::newRow("overtype 255 with 9") << 255 << overtype << 255 << "255";
 
+        KeyScript overLimit;
+        overLimit.addKeyClick(Qt::Key_End);
+        overLimit.addKeyClick(Qt::Key_Left, Qt::ShiftModifier);
+        overLimit.addKeyClicks(QStringLiteral("6"));
+        QTest::newRow("256 while at 255 reads back 255") << 255 << overLimit << 255 << "255";
+
         KeyScript emptied;
         emptied.addKeyClick(Qt::Key_Backspace);
         QTest::newRow("emptied box") << 120 << emptied << 120 << "";
@@ -103,6 +112,10 @@ class ColorsTest : public QObject
         QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << "\x01";
         QTest::newRow("Arabic-Indic digit") << int(Qt::Key_unknown) << 0 << QString(QChar(0x663));
         QTest::newRow("fullwidth digit") << int(Qt::Key_unknown) << 0 << QString(QChar(0xFF15));
+        QTest::newRow("Alt+Z") << int(Qt::Key_Z) << int(Qt::AltModifier) << "z";
+        // Key 0: the text comes from the input method (compose and dead keys too).
+        QTest::newRow("dead key then e") << 0 << 0 << QString(QChar(0xE9));
+        QTest::newRow("input method's letter") << 0 << 0 << "k";
     }
 
     void refusedCharacters()
@@ -113,19 +126,75 @@ class ColorsTest : public QObject
         ColorsFixture f;
         frmColors &w = f.colors();
         QGuiApplication::clipboard()->setText(QStringLiteral("77"));
+        w.hsbGreen.setValue(25); // room left in the box: its length limit hides nothing
         w.txtGreen.setFocus();
         box(w.txtGreen)->setCursorPosition(1);
-        QTest::sendKeyEvent(QTest::Click, w.txtGreen.widget(), Qt::Key(key), text,
-                            Qt::KeyboardModifiers(modifiers));
+        if (key == 0) {
+            QInputMethodEvent committed;
+            committed.setCommitString(text);
+            QApplication::sendEvent(w.txtGreen.widget(), &committed);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, w.txtGreen.widget(), Qt::Key(key), text,
+                                Qt::KeyboardModifiers(modifiers));
+        }
         QCOMPARE(f.beep.count, 1);
         QCOMPARE(f.messages.shown.size(), std::size_t{1});
         QCOMPARE(f.messages.shown[0].text, QStringLiteral("Numbers Only Please"));
         QCOMPARE(f.messages.shown[0].title, QString()); // the application's title
         QCOMPARE(f.messages.shown[0].icon, MsgIcon::Information);
         QCOMPARE(f.messages.shown[0].buttons, MsgButtons::OK);
-        QCOMPARE(w.txtGreen.Text(), QStringLiteral("255"));
-        QCOMPARE(f.channels(), QList<int>({0, 255, 255}));
+        QCOMPARE(w.txtGreen.Text(), QStringLiteral("25"));
+        QCOMPARE(f.channels(), QList<int>({0, 25, 255}));
         QVERIFY(f.processEnds == 0);
+    }
+
+    // Dropped on the box, or the selection pasted with the middle button.
+    void untypedTextGoesInOnlyAsDigits_data()
+    {
+        QTest::addColumn<bool>("middleButton");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("dropped letters") << false << "ab"
+                                         << "5";
+        QTest::newRow("dropped negative number") << false << "-1"
+                                                 << "5";
+        QTest::newRow("dropped digits") << false << "12"
+                                        << "125";
+        QTest::newRow("selection of letters") << true << "x"
+                                              << "5";
+        QTest::newRow("selection of digits") << true << "12"
+                                             << "125";
+    }
+
+    void untypedTextGoesInOnlyAsDigits()
+    {
+        QFETCH(bool, middleButton);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        ColorsFixture f;
+        frmColors &w = f.colors();
+        w.hsbRed.setValue(5);
+        QWidget *target = w.txtRed.widget();
+        const QPoint start(1, target->height() / 2);
+        if (middleButton) {
+            QClipboard *clipboard = QGuiApplication::clipboard();
+            if (!clipboard->supportsSelection()) {
+                QSKIP("this display has no selection to paste");
+            }
+            clipboard->setText(text, QClipboard::Selection);
+            QTest::mouseClick(target, Qt::MiddleButton, {}, start);
+        } else {
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(start, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(start, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        }
+        QCOMPARE(w.txtRed.Text(), after);
+        QCOMPARE(w.hsbRed.Value(), after.toInt());
+        QCOMPARE(f.beep.count, 0);
+        QVERIFY(f.messages.shown.empty());
     }
 
     void keysThatTypeNothingPass_data()
@@ -259,6 +328,40 @@ class ColorsTest : public QObject
         QCOMPARE(box(w.txtGreen)->selectedText(), QStringLiteral("255"));
         QTest::keyClicks(w.txtGreen.widget(), QStringLiteral("9"));
         QCOMPARE(w.hsbGreen.Value(), 9);
+    }
+
+    // Typing "1", then "x" (a message box takes the focus), then "2" gives
+    // "12": the box selects its text only when the focus moves to it.
+    void windowComingBackKeepsWhatIsTyped_data()
+    {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("message box or another program") << false;
+        QTest::newRow("menu opened and closed") << true;
+    }
+
+    void windowComingBackKeepsWhatIsTyped()
+    {
+        QFETCH(bool, menu);
+        ColorsFixture f;
+        frmColors &w = f.colors();
+        QTest::keyClicks(w.txtRed.widget(), QStringLiteral("1x"));
+        if (menu) {
+            auto *file = w.findChild<QMenu *>(QStringLiteral("mnuFile"));
+            QTest::keyClick(w.txtRed.widget(), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(file->isVisible());
+            QTest::keyClick(file, Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // leaves the menu bar
+        } else {
+            QWidget other;
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QVERIFY(QApplication::focusWidget() != w.txtRed.widget());
+            QApplication::setActiveWindow(&w);
+        }
+        QCOMPARE(QApplication::focusWidget(), w.txtRed.widget());
+        QTest::keyClicks(w.txtRed.widget(), QStringLiteral("2"));
+        QCOMPARE(w.txtRed.Text(), QStringLiteral("12"));
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
     }
 
     void anythingTypedOrPastedKeepsChannelsInRange()

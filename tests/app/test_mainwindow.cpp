@@ -219,11 +219,14 @@ class MainWindowTest : public QObject
         QTest::keyClick(w.txtRed.widget(), Qt::Key_V, Qt::AltModifier);
         QTRY_COMPARE(f.program->printSizeShown, 3);
         // Alt+H belongs to the Help menu; the Help button shares its letter.
-        auto *helpMenu = w.findChild<QMenu *>(QStringLiteral("mnuHelp"));
-        QTest::keyClick(w.txtRed.widget(), Qt::Key_H, Qt::AltModifier);
-        QTRY_VERIFY(helpMenu->isVisible());
-        helpMenu->close();
+        for (const auto &[key, name] : {std::pair{Qt::Key_F, "mnuFile"}, {Qt::Key_H, "mnuHelp"}}) {
+            auto *menu = w.findChild<QMenu *>(QLatin1String(name));
+            QTest::keyClick(w.txtRed.widget(), key, Qt::AltModifier);
+            QTRY_VERIFY(menu->isVisible());
+            menu->close();
+        }
         QCOMPARE(f.program->helpShown, 2);
+        QCOMPARE(f.texts(), QStringList({"0", "255", "255"}));
         QVERIFY(f.messages.shown.empty());
     }
 
@@ -260,16 +263,25 @@ class MainWindowTest : public QObject
         QTest::newRow("close box") << Trigger([](frmColors &w) { w.close(); });
         QTest::newRow("unload asked by another window")
             << Trigger([](frmColors &w) { w.unload(); });
+        QTest::newRow("Alt+X in a number box") << Trigger([](frmColors &w) {
+            QTest::keyClick(w.txtBlue.widget(), Qt::Key_X, Qt::AltModifier);
+            QVERIFY(QTest::qWaitFor([&w] { return w.isEnding(); })); // pressed visibly first
+        });
     }
 
     void everyExitTriggerUnloadsTheOthersInLoadOrder()
     {
         QFETCH(Trigger, trigger);
         ColorsFixture f;
-        QStringList unloaded;
         const auto make = [&](const QString &name) {
             auto form = std::make_unique<TestForm>(f.program->formContext(), name);
-            form->journal = [&unloaded](const QString &n) { unloaded << n; };
+            // The first window to go asks the main window to close once more.
+            form->journal = [&f](const QString &n) {
+                f.journal << n;
+                if (f.journal.size() == 1) {
+                    f.colors().close();
+                }
+            };
             return form;
         };
         FormInstance<TestForm> preview([&] { return make(QStringLiteral("preview")); });
@@ -278,9 +290,8 @@ class MainWindowTest : public QObject
         dialog.get();
         QApplication::setActiveWindow(&f.colors());
         trigger(f.colors());
-        QCOMPARE(unloaded, QStringList({"preview", "dialog"}));
+        QCOMPARE(f.journal, QStringList({"preview", "dialog", "process end"}));
         QVERIFY(!preview.exists() && !dialog.exists());
-        QCOMPARE(f.processEnds, 1);
         QVERIFY(f.messages.shown.empty()); // nothing is asked
     }
 

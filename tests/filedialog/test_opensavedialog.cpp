@@ -415,6 +415,10 @@ class OpenSaveDialogTest : public QObject
         QTest::newRow("buffer opening with two NULs")
             << single << QByteArray() << QByteArray() << ""
             << "" << 1 << "/Old" << QStringList{""};
+        // All 1024 NULs are kept and split: 1025 empty pieces, 1024 empty names.
+        QTest::newRow("multi-selection buffer opening with two NULs")
+            << multi << QByteArray() << QByteArray() << "/"
+            << "" << 1024 << "" << QStringList(1024, "/");
         QTest::newRow("UTF-8 name")
             << single << QByteArray("/Bilder/gr\xc3\xbcn.bmp") << QByteArray("gr\xc3\xbcn.bmp")
             << "/Bilder/grün.bmp"

@@ -168,6 +168,13 @@ class Win32WindowsTest : public QObject
             << QString(1022, u'a').toUtf8();
         QTest::newRow("path one byte too long")
             << QStringList{longest + 'a'} << 1024 << false << QByteArray() << QByteArray();
+        // Directory, NUL, names each with a NUL, and one more NUL: 1024 bytes fit, 1025 do not.
+        const QString name(1017, u'a');
+        QTest::newRow("two files filling the buffer")
+            << QStringList{"/P/" + name, "/P/b"} << 1024 << true
+            << "/P" + QByteArray(1, '\0') + name.toUtf8() + withNuls("~b~") << name.toUtf8();
+        QTest::newRow("two files one byte too long")
+            << QStringList{"/P/a" + name, "/P/b"} << 1024 << false << QByteArray() << QByteArray();
         QTest::newRow("buffer shorter than nMaxFile says")
             << QStringList{"/Pictures/red.bmp"} << 8 << false << QByteArray() << QByteArray();
     }

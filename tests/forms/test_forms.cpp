@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -167,7 +169,12 @@ class FormsTest : public QObject
         };
         form->text.setFocus();
         QTest::keyClicks(form->text.widget(), QStringLiteral("a1b2"));
-        QCOMPARE(form->text.Text(), QStringLiteral("12"));
+        // Alt with a letter that is no access key, and an input method's text, are typed too.
+        QTest::keyClick(form->text.widget(), Qt::Key_Z, Qt::AltModifier);
+        QInputMethodEvent committed;
+        committed.setCommitString(QStringLiteral("3\u00e94"));
+        QApplication::sendEvent(form->text.widget(), &committed);
+        QCOMPARE(form->text.Text(), QStringLiteral("1234"));
     }
 
     void keyPreviewSeesKeysOfTheFocusedControl()
@@ -204,7 +211,8 @@ class FormsTest : public QObject
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << 8;
         QTest::newRow("Delete types nothing") << int(Qt::Key_Delete) << 0 << "\x7f" << 0;
         QTest::newRow("arrow types nothing") << int(Qt::Key_Left) << 0 << "" << 0;
-        QTest::newRow("Alt+F types nothing") << int(Qt::Key_F) << int(Qt::AltModifier) << "f" << 0;
+        QTest::newRow("Alt+F types its letter")
+            << int(Qt::Key_F) << int(Qt::AltModifier) << "f" << 102;
         QTest::newRow("F1 types nothing") << int(Qt::Key_F1) << 0 << "" << 0;
         QTest::newRow("Arabic-Indic three")
             << int(Qt::Key_unknown) << 0 << QString(QChar(0x663)) << 0x663;
@@ -233,10 +241,12 @@ class FormsTest : public QObject
         QCOMPARE(cancelled.count(), 1);
         QTest::keyClick(form->text.widget(), Qt::Key_Return);
         QCOMPARE(accepted.count(), 1);
-        // Enter on another button belongs to that button, not to the default.
+        // Enter on another button presses that button, as Space does, not the default.
         form->cancel.setFocus();
         QTest::keyClick(form->cancel.widget(), Qt::Key_Return);
+        QTest::keyClick(form->cancel.widget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(accepted.count(), 1);
+        QCOMPARE(cancelled.count(), 3);
     }
 
     void multiLineBoxKeepsEnterAndCanBeReadOnly()
@@ -259,6 +269,45 @@ class FormsTest : public QObject
         form->notes.setSelLength(5);
         form->notes.setText(form->notes.Text());
         QCOMPARE(form->notes.SelLength(), 5);
+    }
+
+    void gotFocusOnlyWhenTheFocusMovesToTheBox_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<int>("raised");
+        QTest::newRow("Tab") << "Tab" << 1;
+        QTest::newRow("click") << "click" << 1;
+        QTest::newRow("window active again") << "window" << 0;
+        QTest::newRow("menu closed") << "menu" << 0;
+    }
+
+    void gotFocusOnlyWhenTheFocusMovesToTheBox()
+    {
+        QFETCH(QString, route);
+        QFETCH(int, raised);
+        auto form = shownForm();
+        QWidget *box = form->nestedText.widget();
+        form->nestedText.setFocus();
+        int got = 0;
+        form->nestedText.onGotFocus = [&got] { ++got; };
+        if (route == "Tab" || route == "click") {
+            form->text.setFocus();
+            route == "Tab" ? QTest::keyClick(form->text.widget(), Qt::Key_Tab)
+                           : QTest::mouseClick(box, Qt::LeftButton);
+        } else if (route == "window") {
+            QWidget other;
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(form.get());
+        } else {
+            QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
+            auto *menu = form->findChild<QMenu *>(QStringLiteral("mnuFile"));
+            QTRY_VERIFY(menu->isVisible());
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // leaves the menu bar
+        }
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(got, raised);
     }
 
     void accessKeyAndShortcutReachTheirCommands()
@@ -385,13 +434,23 @@ class FormsTest : public QObject
         FormInstance<TestForm> instance([&] { return std::make_unique<TestForm>(context_); });
         TestForm &form = instance.get();
         bool wasModal = false;
-        // The nested loop itself is the subject: a queued call ends it.
+        bool againReturnedAtOnce = false;
+        // The nested loop itself is the subject: a queued call ends it. A
+        // watchdog ends every loop should the form's own calls not return.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
+        watchdog.start(10000);
         QTimer::singleShot(0, &form, [&] {
             wasModal = form.isVisible() && form.isModal();
+            form.showModal(); // shown modally already: returns at once
+            againReturnedAtOnce = form.isVisible();
             unload ? form.unload() : form.hideForm();
         });
         form.showModal();
+        QVERIFY(watchdog.isActive());
         QVERIFY(wasModal);
+        QVERIFY(againReturnedAtOnce);
         QCOMPARE(instance.exists(), !unload);
     }
 

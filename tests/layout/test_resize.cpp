@@ -53,6 +53,9 @@ class ResizeTest : public QObject
         QTest::newRow("1280x1024 at 15") << 1280 << 1024 << 15.0 << 1.25f << float(4.0 / 3.0);
         QTest::newRow("1366x768 at 15") << 1366 << 768 << 15.0 << 1.333984375f << 1.0f;
         QTest::newRow("1024x768 at 12") << 1024 << 768 << 12.0 << 0.8f << 0.8f;
+        // 168 dpi: the screen measures 8777.14 x 6582.86 twips, taken as whole twips.
+        QTest::newRow("1024x768 at 168 dpi")
+            << 1024 << 768 << 1440.0 / 168 << float(8777.0 / 15360) << float(6583.0 / 11520);
     }
 
     void factorsMeasureTheScreenInTwips()
@@ -74,10 +77,13 @@ class ResizeTest : public QObject
         QFETCH(float, y);
         const auto row = screenOfRow();
         TestForm &form = row->form;
-        form.text.setFontSize(9.75);
-        form.ok.setFontSize(9.75);
+        const std::initializer_list<Control *> textKinds = {&form.text, &form.combo, &form.label,
+                                                            &form.frame, &form.ok};
+        for (Control *c : textKinds) {
+            c->setFontSize(9.75);
+        }
         form.bar.setFontSize(8);
-        form.combo.setFontSize(9.75);
+        form.picture.setFontSize(8);
         const double formWidth = form.Width();
         const double comboHeight = form.combo.Height();
 
@@ -92,9 +98,20 @@ class ResizeTest : public QObject
         QCOMPARE(form.nestedText.Top(), double(300.0f * y));
         QCOMPARE(form.pictureLabel.Left(), double(75.0f * x));
         // Fonts follow the horizontal factor alone, and only where text is typed or shown.
-        QCOMPARE(form.text.FontSize(), double(9.75f * x));
-        QCOMPARE(form.ok.FontSize(), double(9.75f * x));
+        for (Control *c : textKinds) {
+            QCOMPARE(c->FontSize(), double(9.75f * x));
+        }
         QCOMPARE(form.bar.FontSize(), 8.0);
+        QCOMPARE(form.picture.FontSize(), 8.0);
+        // Each edge goes to the nearest whole pixel, so that boxes touching in twips touch on
+        // screen.
+        const double tpp = row->screen.tpp;
+        const QRect nested = form.nestedText.widget()->geometry();
+        QCOMPARE(nested.left(), qRound(form.nestedText.Left() / tpp));
+        QCOMPARE(nested.right() + 1,
+                 qRound((form.nestedText.Left() + form.nestedText.Width()) / tpp));
+        QCOMPARE(nested.bottom() + 1,
+                 qRound((form.nestedText.Top() + form.nestedText.Height()) / tpp));
         // Line ends scale like positions; the drop-down keeps the height its font gives.
         QCOMPARE(form.rule.X2(), double(6000.0f * x));
         QCOMPARE(form.rule.Y1(), double(3900.0f * y));

@@ -75,6 +75,9 @@ class Form : public QWidget
     // The focused control of this form, if any.
     [[nodiscard]] Control *ActiveControl() const;
     [[nodiscard]] QWidget *containerWidget(Control *container) const;
+    // A character typed into a control: the form's key preview and the
+    // control's key-press handler see it, and may drop it (code 0).
+    void raiseKeyPress(Control *control, int &keyAscii);
     void watchControlWidget(QWidget *widget);
     // The height of the containers docked along the top above the given one
     // (all of them for null), in twips.
@@ -160,6 +163,6 @@ class Form : public QWidget
 };
 
 // The character code that a key event types, as a key-press handler sees it:
-// Ctrl with a letter gives its control character (Ctrl+C is 3), keys that type
-// nothing (arrows, Delete, function keys) give 0.
+// Ctrl with a letter gives its control character (Ctrl+C is 3), Alt with a key
+// the key's character, keys that type nothing (arrows, Delete, function keys) 0.
 [[nodiscard]] int characterCodeOf(const QKeyEvent &event);

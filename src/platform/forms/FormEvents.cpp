@@ -14,9 +14,6 @@ int characterCodeOf(const QKeyEvent &event)
     const int key = event.key();
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
-    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) {
-        return 0; // Alt with a key is an access key, never typed text
-    }
     if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return key - Qt::Key_A + 1;
     }
@@ -90,14 +87,11 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
     if (guard && control && control->onKeyDown) {
         control->onKeyDown(key, mods);
     }
+    // An access key of the window never gets here: Qt's shortcut took it. Alt
+    // with any other key types its character, so it is filtered like typing.
     int ascii = characterCodeOf(*event);
     if (guard && ascii != 0) {
-        if (keyPreview_) {
-            Form_KeyPress(ascii);
-        }
-        if (guard && ascii != 0 && control && control->onKeyPress) {
-            control->onKeyPress(ascii);
-        }
+        raiseKeyPress(control, ascii);
         if (ascii == 0) {
             return true; // the handler dropped the character
         }
@@ -118,6 +112,20 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
         return true;
     }
     return false;
+}
+
+void Form::raiseKeyPress(Control *control, int &keyAscii)
+{
+    QPointer<Form> guard(this);
+    if (keyPreview_) {
+        Form_KeyPress(keyAscii);
+    }
+    if (guard && keyAscii != 0 && control && control->onKeyPress) {
+        control->onKeyPress(keyAscii);
+    }
+    if (!guard) {
+        keyAscii = 0; // the form is gone: nothing is typed any more
+    }
 }
 
 void Form::handleKeyRelease(QKeyEvent *event, Control *control)

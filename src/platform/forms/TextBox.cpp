@@ -3,13 +3,35 @@
 
 #include "platform/forms/Form.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextCursor>
 
-// The got-focus event runs after Qt's own focus handling, so that what the
-// handler selects stays selected. The text box owns the widget and so
-// outlives it.
+namespace {
+
+// The focus goes to another window or to the menus, and comes back from there.
+bool windowFocusReason(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+QString textOf(const QMimeData *data)
+{
+    return data ? data->text() : QString();
+}
+
+} // namespace
+
+// The box's events that the layer shapes: the got-focus event runs after Qt's
+// own focus handling, so that what the handler selects stays selected; text
+// from an input method is typed; dropped text is asked for. The text box owns
+// the widget and so outlives it.
 class TextBoxLine final : public QLineEdit
 {
   public:
@@ -19,7 +41,47 @@ class TextBoxLine final : public QLineEdit
     void focusInEvent(QFocusEvent *event) override
     {
         QLineEdit::focusInEvent(event);
-        owner_.raiseGotFocus();
+        owner_.focusArrived(event->reason());
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        owner_.focusLeft(event->reason());
+    }
+    void inputMethodEvent(QInputMethodEvent *event) override
+    {
+        const QString typed = owner_.typedByInputMethod(event->commitString());
+        QInputMethodEvent kept(event->preeditString(), event->attributes());
+        kept.setCommitString(typed, event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&kept);
+    }
+    // Qt's drag-enter handling asks this too.
+    void dragMoveEvent(QDragMoveEvent *event) override
+    {
+        if (owner_.acceptsDrop(textOf(event->mimeData()))) {
+            QLineEdit::dragMoveEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+    void dropEvent(QDropEvent *event) override
+    {
+        if (owner_.acceptsDrop(textOf(event->mimeData()))) {
+            QLineEdit::dropEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+    // Where the system has a selection (X11), the middle button pastes it.
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        const QClipboard *clipboard = QGuiApplication::clipboard();
+        if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
+            !owner_.acceptsDrop(clipboard->text(QClipboard::Selection))) {
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
     }
 
   private:
@@ -35,7 +97,19 @@ class TextBoxLines final : public QPlainTextEdit
     void focusInEvent(QFocusEvent *event) override
     {
         QPlainTextEdit::focusInEvent(event);
-        owner_.raiseGotFocus();
+        owner_.focusArrived(event->reason());
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QPlainTextEdit::focusOutEvent(event);
+        owner_.focusLeft(event->reason());
+    }
+    void inputMethodEvent(QInputMethodEvent *event) override
+    {
+        const QString typed = owner_.typedByInputMethod(event->commitString());
+        QInputMethodEvent kept(event->preeditString(), event->attributes());
+        kept.setCommitString(typed, event->replacementStart(), event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&kept);
     }
 
   private:
@@ -183,9 +257,40 @@ void TextBox::raiseChange()
     }
 }
 
-void TextBox::raiseGotFocus()
+void TextBox::focusArrived(Qt::FocusReason reason)
 {
-    if (onGotFocus) {
+    const bool cameBackWithWindow = windowFocusReason(reason) && awayWithWindow_;
+    awayWithWindow_ = false;
+    if (!cameBackWithWindow && onGotFocus) {
         onGotFocus();
     }
+}
+
+void TextBox::focusLeft(Qt::FocusReason reason)
+{
+    // Taken by another window or a menu, the focus comes back here with the window.
+    awayWithWindow_ = windowFocusReason(reason);
+}
+
+QString TextBox::typedByInputMethod(const QString &commit)
+{
+    QString kept;
+    const QPointer<Form> form(&ParentForm());
+    for (const char32_t character : commit.toUcs4()) {
+        int code = static_cast<int>(character);
+        if (!form) {
+            break;
+        }
+        form->raiseKeyPress(this, code);
+        if (code != 0) {
+            const auto typed = static_cast<char32_t>(code);
+            kept += QString::fromUcs4(&typed, 1);
+        }
+    }
+    return kept;
+}
+
+bool TextBox::acceptsDrop(const QString &text) const
+{
+    return !acceptsDroppedText || acceptsDroppedText(text);
 }

@@ -51,15 +51,31 @@ class TextBox final : public Control
     void selectAll();
 
     std::function<void()> onChange;
+    // Raised when the focus moves to the box from elsewhere in the window (Tab,
+    // a click, an access key, the program, the window's first showing), not
+    // when it comes back with the window (a message box or menu closed, the
+    // user back from another program).
     std::function<void()> onGotFocus;
+    // Text that reaches a one-line box without being typed (dropped on it, or
+    // the selection pasted with the middle button) goes in only when this
+    // accepts it; unset, all text does. The context menu's paste is not asked.
+    std::function<bool(const QString &text)> acceptsDroppedText;
 
   private:
     void raiseChange();
-    void raiseGotFocus();
+    void focusArrived(Qt::FocusReason reason);
+    void focusLeft(Qt::FocusReason reason);
+    // The characters an input method commits (composed and dead-key ones
+    // too) are typed: each goes through the key-press handlers, which may
+    // drop it. Returns what is left to insert.
+    [[nodiscard]] QString typedByInputMethod(const QString &commit);
+    [[nodiscard]] bool acceptsDrop(const QString &text) const;
     friend class TextBoxLine;
     friend class TextBoxLines;
 
     QLineEdit *line_ = nullptr;
     QPlainTextEdit *multi_ = nullptr;
     int maxLength_ = 0;
+    // The box lost the focus to another window or a menu, not to a control.
+    bool awayWithWindow_ = false;
 };
