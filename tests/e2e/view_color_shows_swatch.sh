@@ -28,11 +28,13 @@ y=$((client_top + 67 + 150))
 x=$((WIN_X + WIN_W / 2))
 wait_pixels "$CYAN" "$x" "$y"
 
-# The swatch, frame included, is what is not white along that row.
+# Inside its 2-pixel sunken frame the swatch is cyan along that row: the
+# outer width, 187 +- 2 px, less the frame on both sides.
 shot="$WORK/preview.png"
 screenshot "$shot"
-width=$(convert "$shot" -crop "${WIN_W}x1+${WIN_X}+${y}" +repage -depth 8 txt:- |
-    grep -v '^#' | grep -vc '#FFFFFF' || true)
+inner=$(convert "$shot" -crop "${WIN_W}x1+${WIN_X}+${y}" +repage -depth 8 txt:- |
+    grep -c '#00FFFF' || true)
+width=$((inner + 4))
 ((width >= 185 && width <= 189)) || fail "the swatch is $width px wide, not 2800 / 15 = 187"
 
 press_key "$preview" Escape
