@@ -1,11 +1,17 @@
 // Tintwell - the program object.
 #include "app/Program.h"
 
+#include "platform/services/AppInfo.h"
+
 Program::Program(ProgramServices services)
     : services_(std::move(services)), formContext_{services_.screen, loadedForms_}, colors_([this] {
           return std::make_unique<frmColors>(
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});
+      }),
+      help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
+          return std::make_unique<frmAbout>(
+              formContext_, AboutServices{currentAppInfo(), services_.urlOpener, services_.clock});
       })
 {
 }
@@ -22,8 +28,15 @@ bool Program::start()
     return true;
 }
 
-// The print-size dialog, the help window and the about window come with
-// their own windows; until then these commands open nothing.
+// The print-size dialog comes with its own window; until then it opens nothing.
 void Program::showPrintSize() {}
-void Program::showHelp() {}
-void Program::showAbout() {}
+
+void Program::showHelp()
+{
+    help_.get().showModal();
+}
+
+void Program::showAbout()
+{
+    about_.get().showModal();
+}

@@ -4,15 +4,19 @@
 
 #include "app/MainWindowCommands.h"
 #include "app/frmColors.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
 
 #include <functional>
 
 class BeepService;
+class Clock;
 class MessageBoxService;
 class ScreenMetrics;
 class SingleInstance;
+class UrlOpener;
 
 struct ProgramServices
 {
@@ -20,6 +24,8 @@ struct ProgramServices
     BeepService &beep;
     const ScreenMetrics &screen;
     SingleInstance &instance;
+    UrlOpener &urlOpener;
+    const Clock &clock;
     std::function<void()> endProcess;
 };
 
@@ -36,6 +42,8 @@ class Program : public MainWindowCommands
     bool start();
 
     [[nodiscard]] frmColors &colors() { return colors_.get(); }
+    [[nodiscard]] frmHelp &help() { return help_.get(); }
+    [[nodiscard]] frmAbout &about() { return about_.get(); }
     [[nodiscard]] LoadedForms &loadedForms() { return loadedForms_; }
     [[nodiscard]] const FormContext &formContext() const { return formContext_; }
 
@@ -48,4 +56,6 @@ class Program : public MainWindowCommands
     LoadedForms loadedForms_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
+    FormInstance<frmHelp> help_;
+    FormInstance<frmAbout> about_;
 };

@@ -37,8 +37,8 @@ struct ColorsFixture
 {
     explicit ColorsFixture(bool otherCopyRunning = false, FakeScreenMetrics screenSize = {})
         : screen(screenSize), instance(otherCopyRunning),
-          program(std::make_unique<RecordingProgram>(
-              ProgramServices{messages, beep, screen, instance, [this] { ++processEnds; }}))
+          program(std::make_unique<RecordingProgram>(ProgramServices{
+              messages, beep, screen, instance, urlOpener, clock, [this] { ++processEnds; }}))
     {
         started = program->start();
         if (started) {
@@ -75,6 +75,8 @@ struct ColorsFixture
     FakeBeepService beep;
     FakeScreenMetrics screen;
     FakeSingleInstance instance;
+    FakeUrlOpener urlOpener;
+    FakeClock clock;
     int processEnds = 0;
     std::unique_ptr<RecordingProgram> program;
     bool started = false;

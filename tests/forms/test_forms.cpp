@@ -217,10 +217,11 @@ class FormsTest : public QObject
         QCOMPARE(cancelled.count(), 1);
         QTest::keyClick(form->text.widget(), Qt::Key_Return);
         QCOMPARE(accepted.count(), 1);
-        // Enter on another button belongs to that button, not to the default.
+        // Enter on another button presses that button, not the default.
         form->cancel.setFocus();
         QTest::keyClick(form->cancel.widget(), Qt::Key_Return);
         QCOMPARE(accepted.count(), 1);
+        QCOMPARE(cancelled.count(), 2);
     }
 
     void multiLineBoxKeepsEnterAndCanBeReadOnly()

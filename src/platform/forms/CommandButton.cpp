@@ -3,6 +3,7 @@
 
 #include "platform/forms/Form.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -17,6 +18,17 @@ class WrappingButton final : public QPushButton
     using QPushButton::QPushButton;
 
   protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        // Enter presses the focused button, as Space does.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QStylePainter painter(this);
