@@ -32,11 +32,13 @@ struct Services
     FakeBeepService beep;
     FakeScreenMetrics screen{1024, 768, 15};
     FakeSingleInstance instance{false};
+    FakeUrlOpener urlOpener;
+    FakeClock clock;
 
     ProgramServices forProgram()
     {
         // Nothing here ends the program; a call would mean the load failed.
-        return {messages, beep, screen, instance, [] {}};
+        return {messages, beep, screen, instance, urlOpener, clock, [] {}};
     }
 };
 

@@ -32,9 +32,11 @@ struct Services
     FakeBeepService beep;
     FakeScreenMetrics screen{1024, 768, 15};
     FakeSingleInstance instance{false};
+    FakeUrlOpener urlOpener;
+    FakeClock clock;
     ProgramServices forProgram()
     {
-        return {messages, beep, screen, instance, [] {}};
+        return {messages, beep, screen, instance, urlOpener, clock, [] {}};
     }
 };
 

@@ -1,6 +1,8 @@
 // Tintwell - the program object.
 #include "app/Program.h"
 
+#include "platform/services/AppInfo.h"
+
 Program::Program(ProgramServices services)
     : services_(std::move(services)), formContext_{services_.screen, loadedForms_}, colors_([this] {
           return std::make_unique<frmColors>(
@@ -13,6 +15,10 @@ Program::Program(ProgramServices services)
       }),
       preview_([this] {
           return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchOutput_});
+      }),
+      help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
+          return std::make_unique<frmAbout>(
+              formContext_, AboutServices{currentAppInfo(), services_.urlOpener, services_.clock});
       })
 {
 }
@@ -65,7 +71,12 @@ void Program::showMainWindow()
     colors().showModeless();
 }
 
-// The help window and the about window come with their own windows; until
-// then these commands open nothing.
-void Program::showHelp() {}
-void Program::showAbout() {}
+void Program::showHelp()
+{
+    help_.get().showModal();
+}
+
+void Program::showAbout()
+{
+    about_.get().showModal();
+}

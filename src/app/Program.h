@@ -4,6 +4,8 @@
 
 #include "app/MainWindowCommands.h"
 #include "app/frmColors.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
 #include "preview/PreviewLinks.h"
@@ -14,9 +16,11 @@
 #include <functional>
 
 class BeepService;
+class Clock;
 class MessageBoxService;
 class ScreenMetrics;
 class SingleInstance;
+class UrlOpener;
 
 struct ProgramServices
 {
@@ -24,6 +28,8 @@ struct ProgramServices
     BeepService &beep;
     const ScreenMetrics &screen;
     SingleInstance &instance;
+    UrlOpener &urlOpener;
+    const Clock &clock;
     std::function<void()> endProcess;
 };
 
@@ -48,6 +54,8 @@ class Program : public MainWindowCommands, public PreviewLinks
     bool start();
 
     [[nodiscard]] frmColors &colors() { return colors_.get(); }
+    [[nodiscard]] frmHelp &help() { return help_.get(); }
+    [[nodiscard]] frmAbout &about() { return about_.get(); }
     [[nodiscard]] LoadedForms &loadedForms() { return loadedForms_; }
     [[nodiscard]] const FormContext &formContext() const { return formContext_; }
 
@@ -72,4 +80,6 @@ class Program : public MainWindowCommands, public PreviewLinks
     NoSwatchOutput swatchOutput_;
     FormInstance<frmPrintSetup> printSetup_;
     FormInstance<frmPrint> preview_;
+    FormInstance<frmHelp> help_;
+    FormInstance<frmAbout> about_;
 };

@@ -2,9 +2,11 @@
 #include "app/Program.h"
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
+#include "platform/services/Clock.h"
 #include "platform/services/QtMessageBoxService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
+#include "platform/services/UrlOpener.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,7 +36,9 @@ int main(int argc, char *argv[])
     QtBeepService beep;
     QtScreenMetrics screen;
     LockFileSingleInstance instance;
-    Program program({messages, beep, screen, instance, [&instance] {
+    QtUrlOpener urlOpener;
+    SystemClock clock;
+    Program program({messages, beep, screen, instance, urlOpener, clock, [&instance] {
                          // The exit sequence ends the process at once: no
                          // further events, no window is asked anything.
                          instance.release();

@@ -38,7 +38,7 @@ struct ColorsFixture
     explicit ColorsFixture(bool otherCopyRunning = false, FakeScreenMetrics screenSize = {})
         : screen(screenSize), instance(otherCopyRunning),
           program(std::make_unique<RecordingProgram>(
-              ProgramServices{messages, beep, screen, instance, [this] {
+              ProgramServices{messages, beep, screen, instance, urlOpener, clock, [this] {
                                   ++processEnds;
                                   journal << QStringLiteral("process end");
                               }}))
@@ -78,6 +78,8 @@ struct ColorsFixture
     FakeBeepService beep;
     FakeScreenMetrics screen;
     FakeSingleInstance instance;
+    FakeUrlOpener urlOpener;
+    FakeClock clock;
     int processEnds = 0;
     // What happened at the end, in order: the process end, and whatever a
     // test adds (the unloads of other windows).

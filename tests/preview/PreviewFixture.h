@@ -14,8 +14,9 @@
 struct PreviewFixture
 {
     explicit PreviewFixture(FakeScreenMetrics screenSize = {})
-        : screen(screenSize), program(std::make_unique<Program>(ProgramServices{
-                                  messages, beep, screen, instance, [this] { ++processEnds; }}))
+        : screen(screenSize),
+          program(std::make_unique<Program>(ProgramServices{
+              messages, beep, screen, instance, urlOpener, clock, [this] { ++processEnds; }}))
     {
         program->start();
         QApplication::setActiveWindow(&colors());
@@ -64,6 +65,8 @@ struct PreviewFixture
     FakeBeepService beep;
     FakeScreenMetrics screen;
     FakeSingleInstance instance;
+    FakeUrlOpener urlOpener;
+    FakeClock clock;
     int processEnds = 0;
     bool dialogWasModal = false;
     std::unique_ptr<Program> program;

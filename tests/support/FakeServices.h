@@ -3,9 +3,13 @@
 #pragma once
 
 #include "platform/services/BeepService.h"
+#include "platform/services/Clock.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
+#include "platform/services/UrlOpener.h"
+
+#include <QUrl>
 
 #include <deque>
 #include <vector>
@@ -49,4 +53,19 @@ class FakeSingleInstance final : public SingleInstance
     explicit FakeSingleInstance(bool otherRunning = false) : running(otherRunning) {}
     [[nodiscard]] bool anotherInstanceRunning() override { return running; }
     bool running;
+};
+
+class FakeUrlOpener final : public UrlOpener
+{
+  public:
+    void open(const QUrl &address) override { opened.push_back(address); }
+    std::vector<QUrl> opened;
+};
+
+class FakeClock final : public Clock
+{
+  public:
+    explicit FakeClock(int currentYear = 2031) : year(currentYear) {}
+    [[nodiscard]] int currentYear() const override { return year; }
+    int year;
 };

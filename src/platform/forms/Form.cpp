@@ -295,15 +295,29 @@ ColorValue Form::BackColor() const
 void Form::setFixedBorder(bool fixed)
 {
     fixedBorder_ = fixed;
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (!fixed) {
-        flags |= Qt::WindowMinMaxButtonsHint;
-    }
-    setWindowFlags(flags);
+    applyWindowFlags();
     if (fixed) {
         setFixedSize(size());
     }
+}
+
+void Form::setShowInTaskbar(bool show)
+{
+    showInTaskbar_ = show;
+    applyWindowFlags();
+}
+
+void Form::applyWindowFlags()
+{
+    // A dialog is transient for the program (WM_TRANSIENT_FOR on X11), and
+    // window managers leave transient windows out of the task bar.
+    Qt::WindowFlags flags = (showInTaskbar_ ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (!fixedBorder_) {
+        flags |= Qt::WindowMinMaxButtonsHint;
+    }
+    setWindowFlags(flags);
 }
 
 QMenuBar *Form::menuBar()

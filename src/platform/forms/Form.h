@@ -102,6 +102,8 @@ class Form : public QWidget
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
     void setFixedBorder(bool fixed);
+    // Off: the window stays out of the task bar (a dialog of the program).
+    void setShowInTaskbar(bool show);
     void setClientSize(double widthTwips, double heightTwips);
     void setStartUpPosition(StartUpPosition position) { startUpPosition_ = position; }
     void setKeyPreview(bool on) { keyPreview_ = on; }
@@ -142,6 +144,7 @@ class Form : public QWidget
     void applyTabOrder();
     void resolveAccessKeyClashes();
     [[nodiscard]] int menuBarHeight() const;
+    void applyWindowFlags();
     [[nodiscard]] QMenuBar *menuBar();
     bool handleKeyPress(QKeyEvent *event, Control *control);
     void handleKeyRelease(QKeyEvent *event, Control *control);
@@ -162,6 +165,7 @@ class Form : public QWidget
     StartUpPosition startUpPosition_ = StartUpPosition::Manual;
     bool keyPreview_ = false;
     bool fixedBorder_ = false;
+    bool showInTaskbar_ = true;
     bool loaded_ = false;
     bool everShown_ = false;
     bool activateOnShow_ = false; // shown, and not yet activated since

@@ -10,6 +10,8 @@ AppInfo currentAppInfo()
     info.productName = QStringLiteral("Tintwell");
     info.title = QStringLiteral("Tintwell");
     info.companyName = QStringLiteral("Tintwell Software");
+    info.webAddress = QStringLiteral("http://www.tintwell.example/");
+    info.mailAddress = QStringLiteral("mailto:comments@tintwell.example");
     info.major = 0;
     info.minor = 5;
     info.revision = 7;

@@ -9,6 +9,8 @@ struct AppInfo
     QString title;   // also the title of message boxes shown without one
     QString exeName; // the running program's file name, without a path
     QString companyName;
+    QString webAddress;  // the makers' web site (http)
+    QString mailAddress; // the makers' mail address (mailto:)
     int major = 0;
     int minor = 0;
     int revision = 0;

@@ -1,0 +1,202 @@
+// Tintwell - the about window: name, version, makers, a disclaimer and the
+// links to the makers' web site and mail, in the colour being mixed.
+#include "info/frmAbout.h"
+
+#include "app/modSetColor.h"
+#include "layout/modResize.h"
+#include "platform/services/Clock.h"
+#include "platform/services/ScreenMetrics.h"
+#include "platform/services/UrlOpener.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QPixmap>
+#include <QUrl>
+
+namespace {
+
+constexpr ColorValue Black = RGB(0, 0, 0);
+constexpr ColorValue Blue = RGB(0, 0, 255);
+constexpr ColorValue Red = RGB(255, 0, 0);
+
+// The desktop's colour for text on buttons.
+ColorValue buttonTextColor()
+{
+    return fromQColor(QApplication::palette().color(QPalette::ButtonText));
+}
+
+QString disclaimerText()
+{
+    const QString br = QStringLiteral("\r\n");
+    return QStringLiteral("Use this program to pick any ") +
+           QStringLiteral("one of 16 million colors created on your computer system.  ") +
+           br.repeated(2) +
+           QStringLiteral("You may use this program freely and give copies of it to anyone, "
+                          "as long as it is passed on whole and unchanged.") +
+           br.repeated(2) +
+           QStringLiteral("** YOU MAY NOT SELL THIS PROGRAM OR INCLUDE IT WITH ANYTHING SOLD.") +
+           br.repeated(2) +
+           QStringLiteral("The makers take no responsibility for the use of this program "
+                          "or for its results.  You use it at your own risk.") +
+           br +
+           QStringLiteral("If you find this program useful, please tell us by clicking "
+                          "Send Mail below.") +
+           br.repeated(3);
+}
+
+// True when a point of a control, in twips from its corner, lies inside it.
+bool inside(const Control &control, QPointF twips)
+{
+    return twips.x() >= 0 && twips.y() >= 0 && twips.x() < control.Width() &&
+           twips.y() < control.Height();
+}
+
+} // namespace
+
+frmAbout::frmAbout(const FormContext &context, AboutServices services)
+    : Form(context, QStringLiteral("frmAbout")), services_(std::move(services))
+{
+    designWindow();
+    designControls();
+    connectLink(lblWeb, services_.info.webAddress);
+    connectLink(lblMail, services_.info.mailAddress);
+    picIcon.onMouseMove = [this](Qt::MouseButtons, QPointF) {
+        picIcon.setBorder(true);
+        lblTitle.setFontBold(true);
+        lblTitle.setForeColor(Red);
+    };
+    cmdOK.onClick = [this] { hideForm(); };
+}
+
+void frmAbout::designWindow()
+{
+    setFixedBorder(true);
+    setShowInTaskbar(false);
+    setClientSize(5760, 5955);
+    setStartUpPosition(StartUpPosition::CenterOwner);
+    setBackColor(RGB(0, 192, 192));
+    setDefaultButton(&cmdOK);
+    setCancelButton(&cmdOK);
+    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
+}
+
+void frmAbout::designControls()
+{
+    for (Control *c : Controls()) {
+        if (c != &Line1_0 && c != &Line1_4) {
+            c->setFontName(QStringLiteral("Arial"));
+            c->setFontSize(12);
+        }
+    }
+    const QPixmap icon(QStringLiteral(":/tintwell/tintwell-48.png"));
+    const ScreenMetrics &screen = screenMetrics();
+    picIcon.Move(195, 75, screen.toTwipsX(icon.width()), screen.toTwipsY(icon.height()));
+    picIcon.setBackColor(RGB(192, 192, 192));
+    picIcon.setPicture(icon);
+    picIcon.setTabIndex(1);
+
+    lblTitle.Move(1290, 240, 3105, 480);
+    lblTitle.setCaption(QStringLiteral("Application Title"));
+    lblTitle.setForeColor(Black);
+    lblTitle.setTabIndex(2);
+
+    cmdOK.Move(4440, 600, 1080, 525);
+    cmdOK.setCaption(QStringLiteral("OK"));
+    cmdOK.setToolTipText(QStringLiteral("Close"));
+    cmdOK.setBackColor(RGB(0, 192, 192));
+    cmdOK.setTabIndex(0);
+
+    struct InfoLine
+    {
+        Label &label;
+        const char *caption;
+        double top;
+        int tab;
+    };
+    for (const InfoLine &d : {InfoLine{lblVersion, "Version", 840, 7},
+                              InfoLine{lblCompanyName, "Company Name", 1440, 6},
+                              InfoLine{lblRights, "Copyright", 2040, 5}}) {
+        d.label.Move(450, d.top, 0, 0);
+        d.label.setCaption(QString::fromLatin1(d.caption));
+        d.label.setAutoSize(true);
+        d.label.setForeColor(Black);
+        d.label.setTabIndex(d.tab);
+    }
+    lblCompanyName.setForeColor(buttonTextColor());
+
+    Line1_0.setEnds(0, 2760, 5760, 2760);
+    Line1_4.setEnds(5760, 5280, 0, 5280);
+    txtDisclaimer.Move(120, 2880, 5475, 2235);
+    txtDisclaimer.setLocked(true);
+    txtDisclaimer.setScrollBars(ScrollBars::Vertical);
+    txtDisclaimer.setColors(RGB(255, 255, 192), Blue);
+    txtDisclaimer.setTabIndex(8);
+
+    designLink(lblMail, QStringLiteral("Send Mail"), QStringLiteral("Send Us Your Comments."), 705,
+               4);
+    designLink(lblWeb, QStringLiteral("Web Site"), QStringLiteral("Visit Our Web Site."), 3930, 3);
+}
+
+void frmAbout::designLink(Label &link, const QString &caption, const QString &tip, double left,
+                          int tab)
+{
+    link.Move(left, 5520, 0, 0);
+    link.setCaption(caption);
+    link.setAlignment(Qt::AlignCenter);
+    link.setAutoSize(true);
+    link.setForeColor(Black);
+    link.setToolTipText(tip);
+    link.setTabIndex(tab);
+}
+
+void frmAbout::connectLink(Label &link, const QString &address)
+{
+    link.onMouseMove = [this, &link](Qt::MouseButtons, QPointF) { highlightLink(link); };
+    link.onMouseDown = [&link](Qt::MouseButtons, QPointF) { link.setBorder(true); };
+    link.onMouseUp = [this, &link, address](Qt::MouseButtons buttons, QPointF twips) {
+        link.setBorder(false);
+        // A click: the left button pressed and released on the link.
+        if (buttons.testFlag(Qt::LeftButton) && inside(link, twips)) {
+            services_.urlOpener.open(QUrl(address));
+        }
+    };
+}
+
+void frmAbout::highlightLink(Label &link)
+{
+    link.setFontBold(true);
+    link.setFontUnderline(true);
+    link.setForeColor(Blue);
+}
+
+void frmAbout::Form_MouseMove(Qt::MouseButtons, QPointF)
+{
+    // Only the window's own background takes the highlights away: moving
+    // from a link onto another control keeps them.
+    for (Label *link : {&lblMail, &lblWeb}) {
+        link->setFontBold(false);
+        link->setFontUnderline(false);
+        link->setForeColor(buttonTextColor());
+    }
+    picIcon.setBorder(false);
+    lblTitle.setFontBold(false);
+    lblTitle.setForeColor(Black);
+}
+
+void frmAbout::Form_Load()
+{
+    const AppInfo &info = services_.info;
+    setCaption(QStringLiteral("About ") + info.productName + QStringLiteral("..."));
+    lblVersion.setCaption(QStringLiteral("Version %1.%2").arg(info.major).arg(info.minor));
+    lblTitle.setCaption(info.title);
+    lblCompanyName.setCaption(QStringLiteral("Created by ") + info.companyName);
+    lblRights.setCaption(QStringLiteral("All Rights Reserved 2024-") +
+                         QString::number(services_.clock.currentYear()));
+    txtDisclaimer.setLeft(0);
+    txtDisclaimer.setWidth(ScaleWidth());
+    txtDisclaimer.setText(disclaimerText());
+    setBackColor(CurrentColor);
+    cmdOK.setBackColor(CurrentColor);
+    ResizeForm(*this);
+}

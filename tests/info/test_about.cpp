@@ -1,0 +1,185 @@
+// Tintwell tests - the about window: what it says, the colour it is painted
+// in, and its links and highlights under a real pointer.
+#include "InfoFixture.h"
+#include "app/modSetColor.h"
+#include "platform/forms/FormInstance.h"
+#include "platform/forms/LoadedForms.h"
+
+#include <QWindow>
+
+namespace {
+
+// The colour of the window's background as a person sees it, beside the
+// version line.
+QColor backgroundOnScreen(frmAbout &about)
+{
+    const QPoint beside = about.lblVersion.widget()->geometry().topRight() + QPoint(20, 0);
+    return about.grab().toImage().pixelColor(beside);
+}
+
+void mixColor(InfoFixture &f, int red, int green, int blue)
+{
+    frmColors &colors = f.program->colors();
+    colors.hsbRed.setValue(red);
+    colors.hsbGreen.setValue(green);
+    colors.hsbBlue.setValue(blue);
+}
+
+ColorValue buttonText()
+{
+    return fromQColor(QApplication::palette().color(QPalette::ButtonText));
+}
+
+} // namespace
+
+class AboutTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void loadStepTexts_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("version");
+        const AppInfo build = currentAppInfo();
+        QTest::newRow("this build") << build.major << build.minor << 2031 << "Version 0.5";
+        QTest::newRow("minor of two digits") << 0 << 12 << 2040 << "Version 0.12";
+        QTest::newRow("major of one, minor zero") << 1 << 0 << 2029 << "Version 1.0";
+    }
+
+    void loadStepTexts()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, year);
+        QFETCH(QString, version);
+        FakeScreenMetrics screen;
+        LoadedForms loaded;
+        FakeUrlOpener opener;
+        FakeClock clock(year);
+        AppInfo info = currentAppInfo();
+        info.major = major;
+        info.minor = minor;
+        info.revision = 7;
+        frmAbout about(FormContext{screen, loaded}, AboutServices{info, opener, clock});
+        about.load();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Tintwell..."));
+        QCOMPARE(about.lblVersion.Caption(), version);
+        QCOMPARE(about.lblTitle.Caption(), QStringLiteral("Tintwell"));
+        QVERIFY(about.lblCompanyName.Caption().endsWith(QStringLiteral(" Tintwell Software")));
+        QVERIFY2(about.lblRights.Caption().endsWith(QStringLiteral("-") + QString::number(year)),
+                 qPrintable(about.lblRights.Caption()));
+        // The disclaimer spans the whole client width from the left edge.
+        QCOMPARE(about.txtDisclaimer.widget()->x(), 0);
+        QCOMPARE(about.txtDisclaimer.widget()->width(), about.width());
+        QVERIFY(about.txtDisclaimer.Text().startsWith(
+            QStringLiteral("Use this program to pick any one of 16 million colors created on "
+                           "your computer system.  \n\n")));
+        QVERIFY(about.txtDisclaimer.Text().endsWith(QStringLiteral("\n\n\n")));
+    }
+
+    void colourOfTheLastLoad_data()
+    {
+        QTest::addColumn<QTestEventList>("keys");
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addColumn<bool>("newColour");
+        QTestEventList enter;
+        enter.addKeyClick(Qt::Key_Return);
+        QTestEventList esc;
+        esc.addKeyClick(Qt::Key_Escape);
+        QTestEventList click;
+        click.addMouseClick(Qt::LeftButton);
+        QTest::newRow("Enter keeps the old colour") << enter << false << false;
+        QTest::newRow("Esc keeps the old colour") << esc << false << false;
+        QTest::newRow("OK clicked keeps the old colour") << click << false << false;
+        QTest::newRow("close box, then the new colour") << QTestEventList() << true << true;
+    }
+
+    void colourOfTheLastLoad()
+    {
+        QFETCH(QTestEventList, keys);
+        QFETCH(bool, byCloseBox);
+        QFETCH(bool, newColour);
+        InfoFixture f;
+        mixColor(f, 204, 0, 102);
+        frmAbout &about = f.open(f.program->about());
+        QCOMPARE(backgroundOnScreen(about), QColor(204, 0, 102));
+        QCOMPARE(about.cmdOK.BackColor(), RGB(204, 0, 102));
+        QCOMPARE(about.ActiveControl(), &about.cmdOK);
+
+        if (byCloseBox) {
+            about.close();
+            QVERIFY(!about.isVisible());
+            InfoFixture::flushUnloaded();
+        } else {
+            keys.simulate(about.cmdOK.widget());
+            QVERIFY(!about.isVisible());
+        }
+        mixColor(f, 51, 153, 255);
+        frmAbout &again = f.open(f.program->about());
+        const QColor expected = newColour ? QColor(51, 153, 255) : QColor(204, 0, 102);
+        QCOMPARE(backgroundOnScreen(again), expected);
+        QCOMPARE(again.cmdOK.BackColor(), fromQColor(expected));
+    }
+
+    void highlightsFollowThePointer()
+    {
+        InfoFixture f;
+        frmAbout &about = f.open(f.program->about());
+        QWindow *window = about.windowHandle();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto at = [&](const Control &c) {
+            return c.widget()->mapTo(&about, c.widget()->rect().center());
+        };
+        const QPoint background = about.lblVersion.widget()->mapTo(
+            &about, QPoint(about.lblVersion.widget()->width() + 20, 4));
+        auto linkLit = [](const Label &link) {
+            return link.FontBold() && link.FontUnderline() && link.ForeColor() == RGB(0, 0, 255);
+        };
+
+        QTest::mouseMove(window, at(about.lblWeb));
+        QVERIFY(linkLit(about.lblWeb));
+        QVERIFY(!linkLit(about.lblMail));
+        // Straight onto the disclaimer and then the icon: the link stays lit.
+        QTest::mouseMove(window, at(about.txtDisclaimer));
+        QTest::mouseMove(window, at(about.picIcon));
+        QVERIFY(linkLit(about.lblWeb));
+        QVERIFY(about.picIcon.hasBorder());
+        QVERIFY(about.lblTitle.FontBold());
+        QCOMPARE(about.lblTitle.ForeColor(), RGB(255, 0, 0));
+
+        // The window's own background takes every highlight away.
+        QTest::mouseMove(window, background);
+        QVERIFY(!about.lblWeb.FontBold() && !about.lblWeb.FontUnderline());
+        QCOMPARE(about.lblWeb.ForeColor(), buttonText());
+        QCOMPARE(about.lblMail.ForeColor(), buttonText());
+        QVERIFY(!about.picIcon.hasBorder());
+        QVERIFY(!about.lblTitle.FontBold());
+        QCOMPARE(about.lblTitle.ForeColor(), RGB(0, 0, 0));
+
+        // A press shows a border, the release takes it away and opens the link.
+        QTest::mouseMove(window, at(about.lblMail));
+        QTest::mousePress(window, Qt::LeftButton, {}, at(about.lblMail));
+        QVERIFY(about.lblMail.hasBorder());
+        QVERIFY(f.urlOpener.opened.empty());
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at(about.lblMail));
+        QVERIFY(!about.lblMail.hasBorder());
+        QTest::mouseClick(window, Qt::LeftButton, {}, at(about.lblWeb));
+        const std::vector<QUrl> expected{QUrl(QStringLiteral("mailto:comments@tintwell.example")),
+                                         QUrl(QStringLiteral("http://www.tintwell.example/"))};
+        QCOMPARE(f.urlOpener.opened, expected);
+
+        // Pressed on a link but released elsewhere: no click.
+        QTest::mousePress(window, Qt::LeftButton, {}, at(about.lblWeb));
+        QTest::mouseMove(window, background);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, background);
+        QVERIFY(!about.lblWeb.hasBorder());
+        QCOMPARE(f.urlOpener.opened.size(), std::size_t{2});
+        QVERIFY(about.isVisible());
+    }
+};
+
+QTEST_MAIN(AboutTest)
+#include "test_about.moc"
