@@ -9,9 +9,11 @@ struct AppInfo
     QString title;   // also the title of message boxes shown without one
     QString exeName; // the running program's file name, without a path
     QString companyName;
+    QString version; // the whole version, four numbers: 0.5.0.7
+    QString appId;   // the reverse-DNS id: the desktop entry's and the icon's name
     int major = 0;
     int minor = 0;
-    int revision = 0;
+    int revision = 0; // the version's fourth number (its third is not shown)
 };
 
 // The information of this build, with the executable's name as it runs.
