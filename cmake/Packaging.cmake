@@ -53,8 +53,11 @@ set(CPACK_PACKAGE_NAME tintwell)
 set(CPACK_PACKAGE_VENDOR "Tintwell Software")
 set(CPACK_PACKAGE_CONTACT "Tintwell Software <comments@tintwell.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paint colour mixer")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Tintwell mixes a colour from red, green and blue with scroll bars, number boxes or 24 named basic colours, shows it as a swatch of a chosen size labelled with its amounts, and prints the swatch or saves it as a picture.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Tintwell mixes a colour from red, green and blue with scroll bars, number
+boxes or 24 named basic colours, shows it as a swatch of a chosen size
+labelled with its amounts, and prints the swatch or saves it as a picture.]])
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}) # all four numbers, not CPack's three
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
