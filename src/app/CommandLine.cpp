@@ -18,24 +18,10 @@ constexpr int exitUsage = 2;
 // What QGuiApplication, QApplication and the X11 platform take out of the
 // arguments themselves. Known here so that they pass before QApplication
 // sees them; --help leaves them out.
-constexpr const char *qtOptionsWithValue[] = {"platform",
-                                              "platformpluginpath",
-                                              "platformtheme",
-                                              "plugin",
-                                              "qwindowgeometry",
-                                              "geometry",
-                                              "qwindowicon",
-                                              "icon",
-                                              "qwindowtitle",
-                                              "title",
-                                              "session",
-                                              "display",
-                                              "name",
-                                              "visual",
-                                              "style",
-                                              "stylesheet",
-                                              "qmljsdebugger"};
-constexpr const char *qtFlags[] = {"reverse", "widgetcount", "sync", "nograb", "dograb"};
+constexpr const char qtOptionsWithValue[] =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session display name visual style stylesheet qmljsdebugger";
+constexpr const char qtFlags[] = "reverse widgetcount testability nograb dograb";
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -51,9 +37,9 @@ QString sessionAdvice(const char *argv0, const QString &problem)
         .arg(QFileInfo(typed).fileName(), problem, typed);
 }
 
-QCommandLineOption hiddenOption(const char *name, bool takesValue)
+QCommandLineOption hiddenOption(const QString &name, bool takesValue)
 {
-    QCommandLineOption option(QString::fromLatin1(name));
+    QCommandLineOption option(name);
     if (takesValue) {
         option.setValueName(QStringLiteral("value"));
     }
@@ -107,10 +93,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                                          QStringLiteral("Show the version and exit."));
         parser.addOption(help);
         parser.addOption(version);
-        for (const char *name : qtOptionsWithValue) {
+        for (const QString &name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
             parser.addOption(hiddenOption(name, true));
         }
-        for (const char *name : qtFlags) {
+        for (const QString &name : QString::fromLatin1(qtFlags).split(u' ')) {
             parser.addOption(hiddenOption(name, false));
         }
         const QString usage =
