@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(info.appId);
     QIcon icon;
     for (const int size : {16, 32, 48, 128, 256}) {
-        icon.addFile(QStringLiteral(":/tintwell/tintwell-%1.png").arg(size));
+        // With its size given, a picture is read only when that size is asked for.
+        icon.addFile(QStringLiteral(":/tintwell/tintwell-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
     // Every window is drawn in Arial; one face for the menus too saves
