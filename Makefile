@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; the build logic lives in CMake.
-.PHONY: all run test test-default test-sanitize bench deps build build-sanitize format clean
+.PHONY: all run test test-default test-sanitize bench package deps build build-sanitize format clean
 
 JOBS ?= $(shell nproc)
 
@@ -29,6 +29,10 @@ test-sanitize: build-sanitize
 
 bench: build
 	@scripts/run-bench build/default
+
+# A Debian package of the default build: build/default/tintwell_<version>_<arch>.deb
+package: build
+	@cmake --build --preset default --target package
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

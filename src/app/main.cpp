@@ -1,5 +1,7 @@
 // Tintwell - mix a paint colour on screen, print it or save it as a picture.
+#include "app/CommandLine.h"
 #include "app/Program.h"
+#include "platform/forms/FontFamilies.h"
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/Clock.h"
@@ -10,28 +12,43 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    QApplication::setApplicationName(QStringLiteral("tintwell"));
+    QApplication::setApplicationVersion(currentAppInfo().version);
+    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
+        return *status;
+    }
+
     // Placing windows (centred on the screen) needs X11; Wayland compositors
     // place windows themselves. Prefer X (also XWayland) when it is there.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    auto advice = std::make_unique<SessionFailureAdvice>(argv[0]);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tintwell"));
-    QApplication::setDesktopFileName(QStringLiteral("tintwell"));
-    QApplication::setApplicationVersion(QStringLiteral("0.5.0.7"));
+    advice.reset();
+
+    const AppInfo info = currentAppInfo();
+    QApplication::setDesktopFileName(info.appId);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128, 256}) {
+        // With its size given, a picture is read only when that size is asked for.
+        icon.addFile(QStringLiteral(":/tintwell/tintwell-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Every window is drawn in Arial; one face for the menus too saves
     // loading a second font at start-up.
     QFont arial(QStringLiteral("Arial"));
-    arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    arial.setFamilies(fontFamilies(QStringLiteral("Arial")));
     arial.setPointSizeF(9.75);
     QApplication::setFont(arial);
 
-    const AppInfo info = currentAppInfo();
     QtMessageBoxService messages(info.title);
     QtBeepService beep;
     QtScreenMetrics screen;

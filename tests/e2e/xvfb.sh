@@ -1,18 +1,19 @@
 # Tintwell end-to-end - a private X server for one script. Sourced, not run.
 # shellcheck shell=bash
 #
-# start_private_xvfb DIR: starts Xvfb with a 1024x768 screen on a display
-# number that no other server holds, waits until it accepts clients, and sets
-# XVFB_PID and DISPLAY. The caller stops it (stop_private_xvfb) in its trap.
+# start_private_xvfb DIR [WIDTHxHEIGHT]: starts Xvfb with a screen of that size
+# (1024x768 unless given) on a display number that no other server holds,
+# waits until it accepts clients, and sets XVFB_PID and DISPLAY. The caller
+# stops it (stop_private_xvfb) in its trap.
 
 XVFB_PID=""
 
 start_private_xvfb() {
-    local dir=$1 number="" deadline
+    local dir=$1 size=${2:-1024x768} number="" deadline
     : >"$dir/xvfb.display"
     # -displayfd lets the server pick a free display itself and write its
     # number once it is ready, so parallel tests never fight over one.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
         3>"$dir/xvfb.display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     deadline=$((${EPOCHREALTIME/./} + 15000000))

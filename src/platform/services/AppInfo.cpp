@@ -12,10 +12,15 @@ AppInfo currentAppInfo()
     info.companyName = QStringLiteral("Tintwell Software");
     info.webAddress = QStringLiteral("http://www.tintwell.example/");
     info.mailAddress = QStringLiteral("mailto:comments@tintwell.example");
-    info.major = 0;
-    info.minor = 5;
-    info.revision = 7;
-    const QString path = QCoreApplication::applicationFilePath();
+    // The build passes these from project(VERSION) and the packaging.
+    info.version = QStringLiteral(TINTWELL_VERSION);
+    info.appId = QStringLiteral(TINTWELL_APP_ID);
+    info.major = TINTWELL_VERSION_MAJOR;
+    info.minor = TINTWELL_VERSION_MINOR;
+    info.revision = TINTWELL_VERSION_TWEAK;
+    // Without an application object (before it is built) the name is the one it is installed as.
+    const QString path =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     info.exeName = path.isEmpty() ? QStringLiteral("tintwell") : QFileInfo(path).fileName();
     return info;
 }

@@ -11,9 +11,11 @@ struct AppInfo
     QString companyName;
     QString webAddress;  // the makers' web site (http)
     QString mailAddress; // the makers' mail address (mailto:)
+    QString version;     // the whole version, four numbers: 0.5.0.7
+    QString appId;       // the reverse-DNS id: the desktop entry's and the icon's name
     int major = 0;
     int minor = 0;
-    int revision = 0;
+    int revision = 0; // the version's fourth number (its third is not shown)
 };
 
 // The information of this build, with the executable's name as it runs.

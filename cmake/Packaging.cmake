@@ -1,0 +1,71 @@
+# Tintwell - what a Linux desktop needs beside the program (desktop entry,
+# metainfo, icons, manual page) and the Debian package that carries it all.
+include(GNUInstallDirs)
+
+# One name for the desktop entry, the metainfo, the icons and the running
+# program (QGuiApplication::desktopFileName), so that a desktop shell groups
+# the window with its launcher.
+set(TINTWELL_APP_ID example.tintwell.Tintwell)
+set(TINTWELL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+
+# The icon is drawn once, as SVG; its PNG sizes (the windows' icons too) are
+# rendered from it. 64 is also the 32-pixel window icon at twice the scale.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+set(TINTWELL_ICON_SVG ${TINTWELL_PACKAGING_DIR}/icons/${TINTWELL_APP_ID}.svg)
+set(TINTWELL_ICON_DIR ${PROJECT_BINARY_DIR}/icons)
+set(TINTWELL_ICON_SIZES 16 32 48 64 128 256)
+set(icon_pngs "")
+foreach(size IN LISTS TINTWELL_ICON_SIZES)
+  set(png ${TINTWELL_ICON_DIR}/tintwell-${size}.png)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TINTWELL_ICON_DIR}
+    COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --output=${png} ${TINTWELL_ICON_SVG}
+    DEPENDS ${TINTWELL_ICON_SVG}
+    COMMENT "Rendering the ${size}x${size} icon"
+    VERBATIM)
+  list(APPEND icon_pngs ${png})
+  install(FILES ${png} RENAME ${TINTWELL_APP_ID}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(tintwell_icon_pngs ALL DEPENDS ${icon_pngs})
+install(FILES ${TINTWELL_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+install(FILES ${TINTWELL_PACKAGING_DIR}/${TINTWELL_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TINTWELL_PACKAGING_DIR}/${TINTWELL_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page, with the version filled in, compressed as Debian keeps them
+# (-n: no time stamp, so that the same sources give the same package).
+set(man_page ${PROJECT_BINARY_DIR}/man/tintwell.1)
+configure_file(${TINTWELL_PACKAGING_DIR}/tintwell.1.in ${man_page} @ONLY)
+add_custom_command(OUTPUT ${man_page}.gz
+  COMMAND gzip -9 -n -f -k ${man_page}
+  DEPENDS ${man_page}
+  COMMENT "Compressing the manual page"
+  VERBATIM)
+add_custom_target(tintwell_man ALL DEPENDS ${man_page}.gz)
+install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# make package: a .deb of everything installed above and the program.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tintwell)
+set(CPACK_PACKAGE_VENDOR "Tintwell Software")
+set(CPACK_PACKAGE_CONTACT "Tintwell Software <comments@tintwell.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paint colour mixer")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Tintwell mixes a colour from red, green and blue with scroll bars, number
+boxes or 24 named basic colours, shows it as a swatch of a chosen size
+labelled with its amounts, and prints the swatch or saves it as a picture.]])
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}) # all four numbers, not CPack's three
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.tintwell.example/)
+# dpkg-shlibdeps finds the libraries the binary links; what it loads at run
+# time is named here: Qt's platform plugins (X11, Wayland) and the face that
+# has Arial's metrics.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+include(CPack)

@@ -1,0 +1,150 @@
+// Tintwell - what the command line asks for before any window opens.
+#include "app/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int exitNoSession = 1;
+constexpr int exitUsage = 2;
+
+// What QGuiApplication, QApplication and the X11 platform take out of the
+// arguments themselves. Known here so that they pass before QApplication
+// sees them; --help leaves them out.
+constexpr const char qtOptionsWithValue[] =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session display name visual style stylesheet qmljsdebugger";
+constexpr const char qtFlags[] = "reverse widgetcount testability nograb dograb";
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// One line: what is missing and how to get it, with the command as typed.
+QString sessionAdvice(const char *argv0, const QString &problem)
+{
+    const QString typed = QString::fromLocal8Bit(argv0);
+    return QStringLiteral("%1: %2; start it from a desktop session, or on a virtual display "
+                          "with: xvfb-run %3\n")
+        .arg(QFileInfo(typed).fileName(), problem, typed);
+}
+
+QCommandLineOption hiddenOption(const QString &name, bool takesValue)
+{
+    QCommandLineOption option(name);
+    if (takesValue) {
+        option.setValueName(QStringLiteral("value"));
+    }
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+QByteArray failureAdvice;
+QtMessageHandler previousHandler = nullptr;
+
+void adviseOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        // Qt's own text here suggests reinstalling the program, which does
+        // not help; and its abort would leave a core dump.
+        std::fputs(failureAdvice.constData(), stderr);
+        std::fflush(nullptr);
+        std::_Exit(exitNoSession);
+    }
+    // The plugin loader's note ("could not load ... even though it was
+    // found") belongs with that advice; the platform's own reason stays.
+    const bool pluginNote = qstrcmp(context.category, "qt.qpa.plugin") == 0;
+    if (previousHandler && !pluginNote) {
+        previousHandler(type, context, message);
+    }
+}
+
+} // namespace
+
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    bool displayGiven =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (argc > 1) {
+        // A core application needs no display; it gives the parser the
+        // program's name and is gone before QApplication is built. It gets a
+        // copy of argv, which it may shorten, so that QApplication still
+        // receives every argument.
+        std::vector<char *> copy(argv, argv + argc + 1);
+        int copyCount = argc;
+        const QCoreApplication core(copyCount, copy.data());
+
+        QCommandLineParser parser;
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(
+            QStringLiteral("Mix a paint colour on screen, print it or save it as a picture."));
+        const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                      QStringLiteral("Show this help and exit."));
+        const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                         QStringLiteral("Show the version and exit."));
+        parser.addOption(help);
+        parser.addOption(version);
+        for (const QString &name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
+            parser.addOption(hiddenOption(name, true));
+        }
+        for (const QString &name : QString::fromLatin1(qtFlags).split(u' ')) {
+            parser.addOption(hiddenOption(name, false));
+        }
+        const QString usage =
+            parser.helpText() +
+            QStringLiteral("\nQt's own options, such as -platform NAME and -display DISPLAY, "
+                           "are accepted too.\n");
+        const QString name = QCoreApplication::applicationName();
+
+        if (!parser.parse(QCoreApplication::arguments())) {
+            print(stderr, QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage));
+            return exitUsage;
+        }
+        if (!parser.positionalArguments().isEmpty()) {
+            print(stderr, QStringLiteral("%1: unexpected argument '%2'.\n\n%3")
+                              .arg(name, parser.positionalArguments().constFirst(), usage));
+            return exitUsage;
+        }
+        if (parser.isSet(help)) {
+            print(stdout, usage);
+            return EXIT_SUCCESS;
+        }
+        if (parser.isSet(version)) {
+            print(stdout,
+                  QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()));
+            return EXIT_SUCCESS;
+        }
+        platformChosen = platformChosen || parser.isSet(QStringLiteral("platform"));
+        displayGiven = displayGiven || parser.isSet(QStringLiteral("display"));
+    }
+    if (!platformChosen && !displayGiven) {
+        print(stderr, sessionAdvice(argv[0], QStringLiteral("needs a graphical session, and none "
+                                                            "is set (DISPLAY and WAYLAND_DISPLAY "
+                                                            "are empty)")));
+        return exitNoSession;
+    }
+    return std::nullopt;
+}
+
+SessionFailureAdvice::SessionFailureAdvice(const char *argv0)
+{
+    failureAdvice =
+        sessionAdvice(argv0, QStringLiteral("could not open a window on the graphical session"))
+            .toLocal8Bit();
+    previousHandler = qInstallMessageHandler(adviseOnFatal);
+}
+
+SessionFailureAdvice::~SessionFailureAdvice()
+{
+    qInstallMessageHandler(previousHandler);
+    previousHandler = nullptr;
+}
