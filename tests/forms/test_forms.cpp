@@ -432,6 +432,7 @@ class FormsTest : public QObject
     void showModalReturnsWhenHiddenOrUnloaded()
     {
         QFETCH(bool, unload);
+        const auto opener = shownForm();
         FormInstance<TestForm> instance([&] { return std::make_unique<TestForm>(context_); });
         TestForm &form = instance.get();
         bool wasModal = false;
@@ -452,6 +453,8 @@ class FormsTest : public QObject
         QVERIFY(watchdog.isActive());
         QVERIFY(wasModal);
         QVERIFY(againReturnedAtOnce);
+        // The keyboard is back with the window that opened it.
+        QTRY_COMPARE(QApplication::activeWindow(), opener.get());
         QCOMPARE(instance.exists(), !unload);
     }
 

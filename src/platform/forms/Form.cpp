@@ -81,6 +81,7 @@ void Form::showModal()
         return;
     }
     QPointer<Form> guard(this);
+    const QPointer<QWidget> opener = QApplication::activeWindow();
     if (!isVisible()) {
         setWindowModality(Qt::ApplicationModal);
     }
@@ -93,6 +94,11 @@ void Form::showModal()
     loop.exec(QEventLoop::DialogExec);
     if (guard) {
         modalLoop_ = nullptr;
+    }
+    // The keyboard goes back to the window that opened this one. A window
+    // manager does it too; without one (a bare X server) nothing else would.
+    if (opener && opener != guard.data() && opener->isVisible()) {
+        opener->activateWindow();
     }
 }
 
