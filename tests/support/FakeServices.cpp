@@ -1,6 +1,8 @@
 // Tintwell tests - scripted stand-ins for the services.
 #include "support/FakeServices.h"
 
+#include <stdexcept>
+
 MsgResult FakeMessageBoxService::show(const MessageRequest &request)
 {
     shown.push_back(request);
@@ -78,4 +80,26 @@ OutputResult FakePictureFileWriter::writeBitmap(const QImage &picture, const QSt
     }
     written.push_back({path, picture});
     return OutputResult::success();
+}
+
+BOOL FakeDialogCalls::answer(OPENFILENAME &record)
+{
+    records.push_back(record);
+    Answer next;
+    if (!answers.empty()) {
+        next = answers.front();
+        answers.pop_front();
+    }
+    if (next.kind == Answer::Fail) {
+        throw std::runtime_error("the dialog could not be shown");
+    }
+    if (next.kind == Answer::Cancel) {
+        return 0;
+    }
+    // The buffers as the system writes them: the text, then NULs to their end.
+    record.lpstrFile = next.path;
+    record.lpstrFile.resize(record.nMaxFile, '\0');
+    record.lpstrFileTitle = next.path.substr(next.path.rfind('/') + 1);
+    record.lpstrFileTitle.resize(record.nMaxFileTitle, '\0');
+    return 1;
 }

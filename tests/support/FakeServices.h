@@ -8,10 +8,12 @@
 #include "platform/services/PrinterService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
+#include "platform/win32/CommonDialogCalls.h"
 
 #include <QImage>
 #include <QString>
 #include <deque>
+#include <string>
 #include <vector>
 
 // The calls that several fakes received, in the order they came, for tests
@@ -105,4 +107,30 @@ class FakeSingleInstance final : public SingleInstance
     explicit FakeSingleInstance(bool otherRunning = false) : running(otherRunning) {}
     [[nodiscard]] bool anotherInstanceRunning() override { return running; }
     bool running;
+};
+
+// Open and save dialogs that never show: each call takes the next scripted
+// answer and keeps the record it was handed.
+class FakeDialogCalls final : public CommonDialogCalls
+{
+  public:
+    struct Answer
+    {
+        enum Kind
+        {
+            Choose, // the person picks path
+            Cancel,
+            Fail // the dialog cannot be shown: the call throws
+        } kind = Cancel;
+        std::string path;
+    };
+
+    BOOL GetOpenFileNameA(OPENFILENAME &record) override { return answer(record); }
+    BOOL GetSaveFileNameA(OPENFILENAME &record) override { return answer(record); }
+
+    std::deque<Answer> answers; // none left: Cancel
+    std::vector<OPENFILENAME> records;
+
+  private:
+    BOOL answer(OPENFILENAME &record);
 };
