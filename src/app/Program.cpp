@@ -6,6 +6,13 @@ Program::Program(ProgramServices services)
           return std::make_unique<frmColors>(
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});
+      }),
+      printSetup_([this] {
+          return std::make_unique<frmPrintSetup>(
+              formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
+      }),
+      preview_([this] {
+          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchOutput_});
       })
 {
 }
@@ -22,8 +29,43 @@ bool Program::start()
     return true;
 }
 
-// The print-size dialog, the help window and the about window come with
-// their own windows; until then these commands open nothing.
-void Program::showPrintSize() {}
+void Program::showPrintSize()
+{
+    frmPrintSetup &dialog = printSetup_.get();
+    if (dialog.isVisible()) {
+        dialog.hideForm(); // left open over the preview: it comes back modal
+    }
+    dialog.showModal();
+}
+
+ColorValue Program::sampleColor()
+{
+    return colors().Picture1.BackColor();
+}
+
+ChannelTexts Program::channelTexts()
+{
+    frmColors &main = colors();
+    return {main.txtRed.Text(), main.txtGreen.Text(), main.txtBlue.Text()};
+}
+
+frmPrintSetup &Program::printSetup()
+{
+    return printSetup_.get();
+}
+
+void Program::showPreview()
+{
+    colors().hideForm();
+    preview_.get().showModeless();
+}
+
+void Program::showMainWindow()
+{
+    colors().showModeless();
+}
+
+// The help window and the about window come with their own windows; until
+// then these commands open nothing.
 void Program::showHelp() {}
 void Program::showAbout() {}

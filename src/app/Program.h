@@ -6,6 +6,10 @@
 #include "app/frmColors.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
+#include "preview/PreviewLinks.h"
+#include "preview/SwatchOutput.h"
+#include "preview/frmPrint.h"
+#include "preview/frmPrintSetup.h"
 
 #include <functional>
 
@@ -23,7 +27,15 @@ struct ProgramServices
     std::function<void()> endProcess;
 };
 
-class Program : public MainWindowCommands
+// Printing and saving come with their own code; until then both do nothing.
+class NoSwatchOutput final : public SwatchOutput
+{
+  public:
+    void PrintColor(frmPrint &) override {}
+    void SaveColor(frmPrint &) override {}
+};
+
+class Program : public MainWindowCommands, public PreviewLinks
 {
   public:
     explicit Program(ProgramServices services);
@@ -43,9 +55,21 @@ class Program : public MainWindowCommands
     void showHelp() override;
     void showAbout() override;
 
+    // What the print-size dialog and the preview read and open.
+    [[nodiscard]] ColorValue sampleColor() override;
+    [[nodiscard]] ChannelTexts channelTexts() override;
+    [[nodiscard]] frmPrintSetup &printSetup() override;
+    void showPreview() override;
+    void showMainWindow() override;
+    // The preview if it is loaded, else null.
+    [[nodiscard]] frmPrint *previewIfLoaded() const { return preview_.ifLoaded(); }
+
   private:
     ProgramServices services_;
     LoadedForms loadedForms_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
+    NoSwatchOutput swatchOutput_;
+    FormInstance<frmPrintSetup> printSetup_;
+    FormInstance<frmPrint> preview_;
 };

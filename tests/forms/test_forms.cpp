@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -372,6 +374,72 @@ class FormsTest : public QObject
         QApplication::setActiveWindow(&form);
         QTRY_VERIFY(form.events.contains(QStringLiteral("activate")));
         QCOMPARE(form.Width(), 7500.0);
+    }
+
+    // The activation handler runs when a form is shown and when the person
+    // moves to it from another window of the program, not when the person
+    // comes back from another program.
+    void activationCountsOnlyWithinTheProgram_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("activations");
+        QTest::newRow("shown") << "show" << 1;
+        QTest::newRow("from another window of the program") << "fromSibling" << 2;
+        QTest::newRow("back from another program") << "fromOtherProgram" << 1;
+        QTest::newRow("after the program hid its active window") << "afterHide" << 2;
+        QTest::newRow("hidden and shown again") << "showAgain" << 2;
+    }
+
+    void activationCountsOnlyWithinTheProgram()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, activations);
+        TestForm form(context_, QStringLiteral("form"));
+        TestForm other(context_, QStringLiteral("other"));
+        // The window system's own activations of a shown window arrive as events.
+        const auto settle = [] { QCoreApplication::processEvents(); };
+        other.showModeless();
+        settle();
+        form.showModeless();
+        settle();
+        if (path == QLatin1String("fromSibling")) {
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(&form);
+        } else if (path == QLatin1String("fromOtherProgram")) {
+            QApplication::setActiveWindow(nullptr);
+            QApplication::setActiveWindow(&form);
+        } else if (path == QLatin1String("afterHide")) {
+            QApplication::setActiveWindow(&other);
+            other.hideForm();
+            settle();
+            QApplication::setActiveWindow(&form);
+        } else if (path == QLatin1String("showAgain")) {
+            form.hideForm();
+            settle();
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(nullptr); // to another program
+            form.showModeless();
+            QApplication::setActiveWindow(&form);
+        }
+        QCOMPARE(form.events.count(QStringLiteral("activate")), activations);
+    }
+
+    void aMenuBarCommandRunsWhenItsCaptionIsClicked()
+    {
+        struct BarForm final : Form
+        {
+            explicit BarForm(const FormContext &context) : Form(context, QStringLiteral("bar")) {}
+            MenuItem &mnuGo = addMenuCommand(QStringLiteral("mnuGo"), QStringLiteral("Go"));
+        } form(context_);
+        int runs = 0;
+        form.mnuGo.onClick = [&] { ++runs; };
+        form.showModeless();
+        auto *bar = form.findChild<QMenuBar *>();
+        QVERIFY(bar);
+        QVERIFY(form.mnuGo.action()->menu() == nullptr);
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(form.mnuGo.action()).center());
+        QCOMPARE(runs, 1);
     }
 
     void centredOnTheScreenWhenFirstShown()

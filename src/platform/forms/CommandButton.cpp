@@ -74,6 +74,12 @@ ColorValue CommandButton::BackColor() const
     return fromQColor(button_->palette().color(QPalette::Button));
 }
 
+void CommandButton::setPicture(const QIcon &picture, QSize pixels)
+{
+    button_->setIcon(picture);
+    button_->setIconSize(pixels);
+}
+
 void CommandButton::click()
 {
     button_->click();

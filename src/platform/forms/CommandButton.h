@@ -4,7 +4,9 @@
 #include "platform/ColorValue.h"
 #include "platform/forms/Control.h"
 
+class QIcon;
 class QPushButton;
+class QSize;
 
 class CommandButton final : public Control
 {
@@ -15,6 +17,8 @@ class CommandButton final : public Control
     void setCaption(const QString &caption);
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
+    // A picture shown in the middle of the button, at the given size in pixels.
+    void setPicture(const QIcon &picture, QSize pixels);
     void click();
     [[nodiscard]] bool scalesFont() const override { return true; }
     [[nodiscard]] bool takesEnter() const override { return true; }

@@ -127,6 +127,9 @@ void Form::showNow()
         resolveAccessKeyClashes();
         placeOnFirstShow();
     }
+    if (!isVisible()) {
+        activateOnShow_ = true;
+    }
     show();
     if (first && frameGeometry().size() != size()) {
         placeOnFirstShow(); // the frame is known now: centre it too
@@ -325,6 +328,13 @@ MenuItem &Form::addMenu(const QString &name, const QString &caption)
     MenuItem &menu = add<MenuItem>(name, caption, menuBar());
     menus_.push_back(&menu);
     return menu;
+}
+
+MenuItem &Form::addMenuCommand(const QString &name, const QString &caption)
+{
+    MenuItem &command = add<MenuItem>(name, caption, menuBar(), BarCommand{});
+    menus_.push_back(&command);
+    return command;
 }
 
 MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &caption,

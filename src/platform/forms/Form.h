@@ -93,6 +93,8 @@ class Form : public QWidget
         return ref;
     }
     MenuItem &addMenu(const QString &name, const QString &caption);
+    // A command on the menu bar itself, with no list under it.
+    MenuItem &addMenuCommand(const QString &name, const QString &caption);
     MenuItem &addMenuItem(MenuItem &menu, const QString &name, const QString &caption,
                           const QKeySequence &shortcut = {});
 
@@ -113,6 +115,8 @@ class Form : public QWidget
     // Returns false to refuse the unload.
     virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
+    // Runs when the form is shown and when the person moves to it from another
+    // window of the program; coming back from another program does not count.
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
     virtual void Form_KeyDown(int /*keyCode*/, Qt::KeyboardModifiers) {}
@@ -159,6 +163,7 @@ class Form : public QWidget
     bool fixedBorder_ = false;
     bool loaded_ = false;
     bool everShown_ = false;
+    bool activateOnShow_ = false; // shown, and not yet activated since
 };
 
 // The character code that a key event types, as a key-press handler sees it:

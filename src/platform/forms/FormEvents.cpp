@@ -1,6 +1,7 @@
 // Tintwell - how a form hands Qt's events to its own and its controls' handlers.
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/LoadedForms.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -111,7 +112,9 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
         return true;
     }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool controlTakesEnter = control && control->takesEnter();
+    // The default button itself takes Enter as the default button too.
+    const bool controlTakesEnter =
+        control && control->takesEnter() && control != static_cast<Control *>(defaultButton_);
     if (plain && enter && defaultButton_ && !controlTakesEnter &&
         defaultButton_->widget()->isEnabled()) {
         defaultButton_->click();
@@ -226,7 +229,22 @@ void Form::hideEvent(QHideEvent *event)
 void Form::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        Form_Activate();
+    if (event->type() != QEvent::ActivationChange) {
+        return;
+    }
+    if (isActiveWindow()) {
+        // Qt activates the new window before it deactivates the old one, so
+        // the program is still marked active when the person moves between
+        // two of its windows.
+        const bool counts = activateOnShow_ || loadedForms_.programActive();
+        activateOnShow_ = false;
+        loadedForms_.setProgramActive(true);
+        if (counts) {
+            Form_Activate();
+        }
+    } else if (QApplication::activeWindow() == nullptr && !isHidden()) {
+        // No window of the program took over, and this one was not hidden
+        // by the program itself: the person went to another program.
+        loadedForms_.setProgramActive(false);
     }
 }

@@ -15,6 +15,12 @@ class LoadedForms
     // A copy, so that unloading while walking it is safe.
     [[nodiscard]] std::vector<QPointer<Form>> inLoadOrder() const;
 
+    // Whether one of the program's windows held the activation when it last
+    // changed: false once the person has gone to another program's window.
+    [[nodiscard]] bool programActive() const { return programActive_; }
+    void setProgramActive(bool active) { programActive_ = active; }
+
   private:
     std::vector<QPointer<Form>> forms_;
+    bool programActive_ = false;
 };

@@ -27,6 +27,19 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &m
     action_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(action_);
     menu.menu_->addAction(action_);
+    connectTrigger();
+}
+
+MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar, BarCommand)
+    : Control(form, std::move(name)), action_(new QAction(caption, bar))
+{
+    action_->setObjectName(Name());
+    bar->addAction(action_);
+    connectTrigger();
+}
+
+void MenuItem::connectTrigger()
+{
     QObject::connect(action_, &QAction::triggered, context(), [this] {
         if (onClick) {
             onClick();

@@ -10,11 +10,18 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+// Marks a command on the menu bar itself, with no list under it.
+struct BarCommand
+{
+};
+
 class MenuItem final : public Control
 {
   public:
     // A menu on the form's menu bar.
     MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar);
+    // A command on the menu bar: clicking its caption runs it.
+    MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar, BarCommand);
     // An item of a menu; the caption "-" makes a separator.
     MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu);
     ~MenuItem() override;
@@ -32,6 +39,8 @@ class MenuItem final : public Control
     std::function<void()> onClick;
 
   private:
+    void connectTrigger();
+
     QMenu *menu_ = nullptr; // a menu's drop-down, owned by the menu bar
     QAction *action_;
 };

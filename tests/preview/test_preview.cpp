@@ -1,0 +1,380 @@
+// Tintwell tests - the print-size dialog, the preview's swatch and the paths
+// between the windows.
+#include "PreviewFixture.h"
+#include "layout/modResize.h"
+#include "preview/SwatchGeometry.h"
+
+#include <QAction>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// The swatch as it must look: the colour, and the three lines at its
+// top-left corner in Arial 12 pt, one under the other.
+QImage expectedSwatch(const QImage &like, QColor colour, const QStringList &lines)
+{
+    QImage expected = like.copy();
+    expected.fill(colour);
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(12);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.setPen(QApplication::palette().color(QPalette::WindowText));
+    const QFontMetricsF metrics(font, &expected);
+    for (int i = 0; i < lines.size(); ++i) {
+        painter.drawText(QPointF(0, std::lround(i * metrics.height()) + metrics.ascent()),
+                         lines[i]);
+    }
+    return expected;
+}
+
+QRectF swatchTwips(const frmPrint &preview)
+{
+    const PictureBox &s = preview.picColor;
+    return {s.Left(), s.Top(), s.Width(), s.Height()};
+}
+
+void pressKey(QWidget *widget, char key)
+{
+    QTest::keyClick(widget, key);
+}
+
+} // namespace
+
+class PreviewTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void swatchBoxFollowsSizesAndScreen_data()
+    {
+        QTest::addColumn<int>("widthUnits");
+        QTest::addColumn<int>("heightUnits");
+        QTest::addColumn<float>("xFactor");
+        QTest::addColumn<float>("yFactor");
+        QTest::addColumn<double>("clientWidth");
+        QTest::addColumn<QRectF>("box");
+        QTest::newRow("2 x 2 on the design screen")
+            << 2 << 2 << 1.0f << 1.0f << 10560.0 << QRectF(3880, 1000, 2800, 2800);
+        QTest::newRow("1 x 1 on 1280 x 1024")
+            << 1 << 1 << 1.25f << static_cast<float>(15360.0 / 11520) << 13200.0
+            << QRectF(5725, 1333.3334, 1750, 1866.6667);
+        QTest::newRow("largest: 7 wide, 9 high")
+            << 7 << 9 << 1.0f << 1.0f << 10560.0 << QRectF(380, 1000, 9800, 12600);
+        QTest::newRow("wider than the window: cut on both sides")
+            << 7 << 1 << 1.0f << 1.0f << 5000.0 << QRectF(-2400, 1000, 9800, 1400);
+    }
+
+    void swatchBoxFollowsSizesAndScreen()
+    {
+        QFETCH(int, widthUnits);
+        QFETCH(int, heightUnits);
+        QFETCH(float, xFactor);
+        QFETCH(float, yFactor);
+        QFETCH(double, clientWidth);
+        QFETCH(QRectF, box);
+        const SwatchBox got =
+            swatchBox(static_cast<std::int16_t>(widthUnits), static_cast<std::int16_t>(heightUnits),
+                      xFactor, yFactor, clientWidth);
+        const QRectF gotBox(got.left, got.top, got.width, got.height);
+        const auto near = [](double a, double b) { return qAbs(a - b) < 0.001; };
+        QVERIFY2(near(gotBox.left(), box.left()) && near(gotBox.top(), box.top()) &&
+                     near(gotBox.width(), box.width()) && near(gotBox.height(), box.height()),
+                 qPrintable(QStringLiteral("got %1, %2, %3 x %4")
+                                .arg(got.left)
+                                .arg(got.top)
+                                .arg(got.width)
+                                .arg(got.height)));
+    }
+
+    void dialogDesign()
+    {
+        PreviewFixture f;
+        frmPrintSetup &d = f.dialog();
+        QVERIFY(!d.isVisible()); // read before it is shown: loaded hidden
+        QCOMPARE(d.windowTitle(), QStringLiteral("Print Size"));
+        QCOMPARE(d.minimumSize(), d.maximumSize());
+        QCOMPARE(d.windowType(), Qt::Dialog);
+        QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QVERIFY(!d.windowIcon().isNull());
+        QCOMPARE(d.ScaleWidth(), 4170.0);
+        QCOMPARE(d.ScaleHeight(), 1830.0);
+        QStringList heights, widths;
+        for (int i = 0; i < d.txtHeight.ListCount(); ++i) {
+            heights << d.txtHeight.List(i);
+        }
+        for (int i = 0; i < d.txtWidth.ListCount(); ++i) {
+            widths << d.txtWidth.List(i);
+        }
+        QCOMPARE(heights.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6 7 8 9"));
+        QCOMPARE(widths.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6 7"));
+        QCOMPARE(d.txtHeight.Text(), QStringLiteral("2"));
+        QCOMPARE(d.txtWidth.Text(), QStringLiteral("2"));
+        QCOMPARE(d.txtHeight.FontSize(), 12.0);
+        QCOMPARE(d.Label2.Caption(), QStringLiteral("(1-9\")"));
+        QCOMPARE(d.Label3.Caption(), QStringLiteral("(1-7\")"));
+        QCOMPARE(d.lblSelSize.Caption(),
+                 QStringLiteral("Pick how large you want to print your color?"));
+        QCOMPARE(d.cmdOK.Caption(), QStringLiteral("&OK"));
+        // The heading is centred across the dialog.
+        const double left = d.lblSelSize.Left();
+        QVERIFY(qAbs(left - (d.ScaleWidth() - left - d.lblSelSize.Width())) <= 30);
+    }
+
+    // Keys typed into a list of the modal dialog, then whether it is still up.
+    void dialogKeys_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<bool>("previewShown");
+        QTest::newRow("a letter beeps and changes nothing") << "txtHeight" << int(Qt::Key_A) << "2"
+                                                            << "2" << 1 << false;
+        QTest::newRow("Esc beeps and the dialog stays") << "txtWidth" << int(Qt::Key_Escape) << "2"
+                                                        << "2" << 1 << false;
+        QTest::newRow("5 selects height 5") << "txtHeight" << int(Qt::Key_5) << "5"
+                                            << "2" << 0 << false;
+        QTest::newRow("a width beyond the list changes nothing")
+            << "txtWidth" << int(Qt::Key_9) << "2"
+            << "2" << 0 << false;
+        QTest::newRow("Enter in a list presses OK") << "txtWidth" << int(Qt::Key_Return) << "2"
+                                                    << "2" << 0 << true;
+        QTest::newRow("Enter on OK itself presses it") << "cmdOK" << int(Qt::Key_Return) << "2"
+                                                       << "2" << 0 << true;
+    }
+
+    void dialogKeys()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, key);
+        QFETCH(QString, height);
+        QFETCH(QString, width);
+        QFETCH(int, beeps);
+        QFETCH(bool, previewShown);
+        PreviewFixture f;
+        QString seenHeight, seenWidth;
+        bool stillOpen = false;
+        f.viewColor([&](frmPrintSetup &d) {
+            QWidget *target = d.findChild<QWidget *>(list);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key(key));
+            seenHeight = d.txtHeight.Text();
+            seenWidth = d.txtWidth.Text();
+            stillOpen = d.isVisible();
+        });
+        QVERIFY(f.dialogWasModal);
+        QCOMPARE(seenHeight, height);
+        QCOMPARE(seenWidth, width);
+        QCOMPARE(f.beep.count, beeps);
+        QCOMPARE(stillOpen, !previewShown);
+        QCOMPARE(f.colors().isVisible(), !previewShown);
+        QCOMPARE(f.preview() != nullptr && f.preview()->isVisible(), previewShown);
+        QVERIFY(f.messages.shown.empty());
+    }
+
+    void dialogCloseBoxDropsTheSizes()
+    {
+        PreviewFixture f;
+        f.viewColor([](frmPrintSetup &d) {
+            pressKey(d.txtHeight.widget(), '5');
+            d.close(); // the close box
+        });
+        QVERIFY(f.colors().isVisible());
+        QVERIFY(f.preview() == nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QString height;
+        f.viewColor([&](frmPrintSetup &d) {
+            height = d.txtHeight.Text();
+            d.close();
+        });
+        QCOMPARE(height, QStringLiteral("2"));
+    }
+
+    // The swatch's image is what the window shows: the colour under the
+    // three lines, which keep 12 pt at every screen size.
+    void swatchImage_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QSizeF>("outerPixels"); // 2 x 2 at 15 twips per pixel
+        QTest::newRow("1024 x 768") << 1024 << 768 << QSizeF(186.67, 186.67);
+        QTest::newRow("1280 x 1024") << 1280 << 1024 << QSizeF(233.33, 248.89);
+        QTest::newRow("800 x 600") << 800 << 600 << QSizeF(145.83, 145.83);
+    }
+
+    void swatchImage()
+    {
+        QFETCH(int, screenWidth);
+        QFETCH(int, screenHeight);
+        QFETCH(QSizeF, outerPixels);
+        PreviewFixture f(FakeScreenMetrics(screenWidth, screenHeight));
+        f.colors().lstColors.setListIndex(16); // "Red"
+        frmPrint *preview = f.openPreview();
+        QVERIFY(preview);
+        // Each edge goes to its nearest pixel: the size is within one pixel.
+        const QSize outer = preview->picColor.widget()->size();
+        QVERIFY(qAbs(outer.width() - outerPixels.width()) < 1);
+        QVERIFY(qAbs(outer.height() - outerPixels.height()) < 1);
+        const QImage image = preview->picColor.Image();
+        QCOMPARE(image, expectedSwatch(image, Qt::red,
+                                       {QStringLiteral("RED: 255"), QStringLiteral("GREEN: 0"),
+                                        QStringLiteral("BLUE: 0")}));
+        // Pixel for pixel what the window shows inside the frame.
+        QWidget *shown = preview->picColor.widget();
+        const QRect inside = static_cast<QFrame *>(shown)->contentsRect();
+        QCOMPARE(shown->grab(inside).toImage().convertToFormat(image.format()), image);
+    }
+
+    void previewDesign()
+    {
+        PreviewFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        QCOMPARE(p->windowTitle(), QStringLiteral("Preview Color"));
+        QVERIFY(!(p->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QVERIFY(p->minimumSize() != p->maximumSize()); // sizable
+        QCOMPARE(p->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(!p->windowIcon().isNull());
+        QCOMPARE(p->ScaleWidth(), 10560.0);
+        QCOMPARE(p->picToolbar.Height(), 600.0);
+        QCOMPARE(p->picToolbar.Width(), 10560.0);
+        const QStringList tips{"Exit", "Reset Color", "Resize Sample", "Print", "Refresh", ""};
+        const QList<CommandButton *> buttons{&p->cmdClose, &p->cmdChangeColor, &p->cmdResize,
+                                             &p->cmdPrint, &p->cmdRefresh,     &p->cmdSave};
+        for (int i = 0; i < buttons.size(); ++i) {
+            auto *button = static_cast<QPushButton *>(buttons[i]->widget());
+            QCOMPARE(button->toolTip(), tips[i]);
+            QVERIFY(button->text().isEmpty());
+            QVERIFY(!button->icon().pixmap(button->iconSize(), 2.0).isNull());
+        }
+        QStringList menu;
+        for (Control *c : p->Controls()) {
+            if (auto *item = dynamic_cast<MenuItem *>(c)) {
+                menu << (item->action()->isSeparator() ? QStringLiteral("-") : item->Caption());
+            }
+        }
+        QCOMPARE(menu, QStringList({"&File", "&Reset Color", "Change Size", "-", "&Print...", "-",
+                                    "&Close", "Refresh"}));
+        QVERIFY(p->mnuRefresh.action()->menu() == nullptr); // no list under it
+    }
+
+    // The help line follows the pointer over the buttons and is emptied only
+    // over the window's own background.
+    void helpLine()
+    {
+        PreviewFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        const auto centreOf = [p](Control &c) {
+            return c.widget()->mapTo(p, c.widget()->rect().center());
+        };
+        QTest::mouseMove(p, centreOf(p->cmdResize));
+        QCOMPARE(p->lblHelp.Caption(), QStringLiteral("Change The Color Size"));
+        QTest::mouseMove(p, centreOf(p->cmdSave));
+        QCOMPARE(p->lblHelp.Caption(), QStringLiteral("Save This Color to a File"));
+        for (const QPoint &keeps :
+             {p->picToolbar.widget()->mapTo(p, QPoint(p->picToolbar.widget()->width() - 3, 5)),
+              centreOf(p->lblHelp), centreOf(p->picColor)}) {
+            QTest::mouseMove(p, keeps);
+            QCOMPARE(p->lblHelp.Caption(), QStringLiteral("Save This Color to a File"));
+        }
+        QTest::mouseMove(p, QPoint(5, p->height() - 5));
+        QCOMPARE(p->lblHelp.Caption(), QString());
+    }
+
+    // The ways back to the main window, and what stays loaded.
+    void leavingThePreview_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("staysLoaded");
+        QTest::newRow("Reset Color button") << "cmdChangeColor" << true;
+        QTest::newRow("Reset Color menu") << "mnuReset" << true;
+        QTest::newRow("Close menu") << "mnuClose" << false;
+        QTest::newRow("close box") << "closeBox" << false;
+    }
+
+    void leavingThePreview()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, staysLoaded);
+        PreviewFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        QVERIFY(!f.colors().isVisible());
+        if (how == QLatin1String("cmdChangeColor")) {
+            p->cmdChangeColor.click();
+        } else if (how == QLatin1String("mnuReset")) {
+            p->mnuReset.trigger();
+        } else if (how == QLatin1String("mnuClose")) {
+            p->mnuClose.trigger();
+        } else {
+            p->close();
+        }
+        QVERIFY(f.colors().isVisible());
+        QVERIFY(!p->isVisible());
+        QCOMPARE(f.preview() != nullptr, staysLoaded);
+        QCOMPARE(f.processEnds, 0);
+
+        // A new colour, View Color and OK: the swatch shows it and its numbers.
+        f.colors().lstColors.setListIndex(11); // "Orange"
+        p = f.openPreview();
+        QVERIFY(p);
+        const QImage image = p->picColor.Image();
+        QCOMPARE(image, expectedSwatch(image, QColor(255, 153, 51),
+                                       {QStringLiteral("RED: 255"), QStringLiteral("GREEN: 153"),
+                                        QStringLiteral("BLUE: 51")}));
+    }
+
+    void escapeEndsTheProgram()
+    {
+        PreviewFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        QTest::keyClick(p->cmdRefresh.widget(), Qt::Key_Escape);
+        QCOMPARE(f.processEnds, 1);
+        // The dialog and the preview are unloaded; only the main window, whose
+        // shutdown ends the process, is left.
+        const auto left = f.program->loadedForms().inLoadOrder();
+        QCOMPARE(left.size(), std::size_t(1));
+        QCOMPARE(left.front().data(), static_cast<Form *>(&f.colors()));
+        QVERIFY(f.preview() == nullptr);
+    }
+
+    // Change Size leaves the preview up; every activation of the preview
+    // redraws from the dialog's lists as they are, OK or not.
+    void changeSizeRedrawsOnActivation()
+    {
+        PreviewFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        p->mnuPrintSetUp.trigger();
+        p->cmdResize.click(); // a second time: still one dialog
+        frmPrintSetup &d = f.dialog();
+        QVERIFY(d.isVisible());
+        QVERIFY(!d.isModal());
+        QVERIFY(p->isVisible());
+        PreviewFixture::activate(d);
+        pressKey(d.txtWidth.widget(), '5');
+        pressKey(d.txtHeight.widget(), '3');
+        PreviewFixture::activate(*p);
+        QCOMPARE(swatchTwips(*p).size(), QSizeF(7000, 4200));
+        QCOMPARE(swatchTwips(*p).left(), (p->ScaleWidth() - 7000) / 2);
+
+        // Closed by its close box: the swatch turns 2 x 2 at once.
+        PreviewFixture::activate(d);
+        d.close();
+        PreviewFixture::activate(*p);
+        QCOMPARE(swatchTwips(*p).size(), QSizeF(2800, 2800));
+        QVERIFY(!f.dialog().isVisible());
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "test_preview.moc"
