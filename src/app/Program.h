@@ -7,11 +7,13 @@
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
 #include "preview/PreviewLinks.h"
+#include "preview/SwatchCommands.h"
 #include "preview/SwatchOutput.h"
 #include "preview/frmPrint.h"
 #include "preview/frmPrintSetup.h"
 
 #include <functional>
+#include <memory>
 
 class BeepService;
 class MessageBoxService;
@@ -25,14 +27,9 @@ struct ProgramServices
     const ScreenMetrics &screen;
     SingleInstance &instance;
     std::function<void()> endProcess;
-};
-
-// Printing and saving come with their own code; until then both do nothing.
-class NoSwatchOutput final : public SwatchOutput
-{
-  public:
-    void PrintColor(frmPrint &) override {}
-    void SaveColor(frmPrint &) override {}
+    // The printer, the bitmap files and the file dialog. Tests of the other
+    // windows go without: printing and saving then do nothing.
+    OutputServices *output = nullptr;
 };
 
 class Program : public MainWindowCommands, public PreviewLinks
@@ -69,7 +66,7 @@ class Program : public MainWindowCommands, public PreviewLinks
     LoadedForms loadedForms_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
-    NoSwatchOutput swatchOutput_;
+    std::unique_ptr<SwatchOutput> swatchOutput_;
     FormInstance<frmPrintSetup> printSetup_;
     FormInstance<frmPrint> preview_;
 };

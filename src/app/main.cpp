@@ -3,8 +3,12 @@
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/QtMessageBoxService.h"
+#include "platform/services/QtPictureFileWriter.h"
+#include "platform/services/QtPrinterService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
+#include "platform/win32/QtDialogCalls.h"
+#include "platform/win32/QtWindowCalls.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,13 +38,21 @@ int main(int argc, char *argv[])
     QtBeepService beep;
     QtScreenMetrics screen;
     LockFileSingleInstance instance;
-    Program program({messages, beep, screen, instance, [&instance] {
+    // None of these makes a printer or a dialog before it is used.
+    QtPrinterService printer(screen);
+    QtPictureFileWriter files(screen);
+    QtWindowCalls windows;
+    QtDialogCalls dialogs(windows);
+    OutputServices output{printer, files, dialogs, windows, info.exeName};
+    Program program({messages, beep, screen, instance,
+                     [&instance] {
                          // The exit sequence ends the process at once: no
                          // further events, no window is asked anything.
                          instance.release();
                          std::fflush(nullptr);
                          ::_exit(0);
-                     }});
+                     },
+                     &output});
     if (!program.start()) {
         return 0;
     }

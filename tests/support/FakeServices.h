@@ -12,13 +12,14 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <string>
 #include <vector>
 
 // The calls that several fakes received, in the order they came, for tests
 // of the order of a command's steps.
-using CallLog = std::vector<QString>;
+using CallLog = QStringList;
 
 class FakeMessageBoxService final : public MessageBoxService
 {

@@ -54,11 +54,11 @@ OutputResult QtPrinterService::checkDefaultPrinter()
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     const ipp_status_t status = cupsLastError();
-    const QString why = lastCupsError();
     cupsFreeDests(count, dests);
+    // CUPS's own words here are those of a socket ("Bad file descriptor").
     if (count == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE) {
         return OutputResult::failure(
-            QStringLiteral("the printing system (CUPS) cannot be reached: %1").arg(why));
+            QStringLiteral("the printing system (CUPS) is not running or cannot be reached"));
     }
     return OutputResult::failure(QStringLiteral("no printer is set as the default printer"));
 }
