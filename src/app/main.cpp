@@ -2,9 +2,9 @@
 #include "app/Program.h"
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
+#include "platform/services/LazyPrinterService.h"
 #include "platform/services/QtMessageBoxService.h"
 #include "platform/services/QtPictureFileWriter.h"
-#include "platform/services/QtPrinterService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
 #include "platform/win32/QtDialogCalls.h"
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     QtScreenMetrics screen;
     LockFileSingleInstance instance;
     // None of these makes a printer or a dialog before it is used.
-    QtPrinterService printer(screen);
+    LazyPrinterService printer(screen, LazyPrinterService::programFolders());
     QtPictureFileWriter files(screen);
     QtWindowCalls windows;
     QtDialogCalls dialogs(windows);

@@ -1,6 +1,7 @@
 // Tintwell tests - the real printer service against a private CUPS scheduler
 // (scripts/with-private-cups), whose default queue keeps each job's PDF in
 // the folder CUPS_JOBS names. The page is read back with poppler's tools.
+#include "platform/services/LazyPrinterService.h"
 #include "platform/services/QtPrinterService.h"
 #include "support/FakeServices.h"
 
@@ -152,6 +153,36 @@ class PrinterTest : public QObject
         QVERIFY(runAdmin(QStringLiteral("cupsaccept"), {Queue}));
         QVERIFY(!ended.ok());
         QVERIFY2(ended.reason().contains(Queue), qPrintable(ended.reason()));
+    }
+
+    // The program reaches the printer through the library it loads on the
+    // first print; without the library every print fails and says why.
+    void theProgramLoadsThePrinterWhenAsked_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("library in its folder") << TINTWELL_PRINTING_DIR << true;
+        QTest::newRow("no library there") << "/nonexistent" << false;
+    }
+
+    void theProgramLoadsThePrinterWhenAsked()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, found);
+        const FakeScreenMetrics screen;
+        LazyPrinterService printer(screen, {folder});
+        QCOMPARE(printer.checkDefaultPrinter().ok(), found);
+        printer.setHighQuality();
+        const int before = jobFiles().size();
+        const OutputResult drawn = printer.drawPicture(swatchPicture(), {0, 0});
+        const OutputResult ended = drawn.ok() ? printer.endDocument() : drawn;
+        QCOMPARE(ended.ok(), found);
+        if (found) {
+            QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
+        } else {
+            QVERIFY2(ended.reason().contains(QStringLiteral("could not be loaded")),
+                     qPrintable(ended.reason()));
+        }
     }
 
     // Last: it removes the queue.

@@ -1,5 +1,6 @@
 // Tintwell - the default printer, through Qt and CUPS.
 #include "platform/services/QtPrinterService.h"
+#include "platform/services/PrinterModule.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cups/cups.h>
+#include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -189,3 +192,10 @@ void QtPrinterService::closeJob()
     }
     jobFolder_.reset();
 }
+
+// The library's entry point for LazyPrinterService, which takes ownership.
+extern "C" Q_DECL_EXPORT PrinterService *tintwellCreatePrinterService(const ScreenMetrics &screen)
+{
+    return std::make_unique<QtPrinterService>(screen).release();
+}
+static_assert(std::is_same_v<decltype(&tintwellCreatePrinterService), CreatePrinterService>);
