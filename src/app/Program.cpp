@@ -2,6 +2,26 @@
 #include "app/Program.h"
 
 #include "platform/services/AppInfo.h"
+namespace {
+
+// What the preview's Print and save commands do where the program has no
+// printer or files to reach.
+class NoSwatchOutput final : public SwatchOutput
+{
+  public:
+    void PrintColor(frmPrint &) override {}
+    void SaveColor(frmPrint &) override {}
+};
+
+std::unique_ptr<SwatchOutput> swatchOutputFor(const ProgramServices &services)
+{
+    if (services.output) {
+        return std::make_unique<SwatchCommands>(services.messages, *services.output);
+    }
+    return std::make_unique<NoSwatchOutput>();
+}
+
+} // namespace
 
 Program::Program(ProgramServices services)
     : services_(std::move(services)), formContext_{services_.screen, loadedForms_}, colors_([this] {
@@ -9,12 +29,12 @@ Program::Program(ProgramServices services)
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});
       }),
-      printSetup_([this] {
+      swatchOutput_(swatchOutputFor(services_)), printSetup_([this] {
           return std::make_unique<frmPrintSetup>(
               formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
       }),
       preview_([this] {
-          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchOutput_});
+          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, *swatchOutput_});
       }),
       help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
           return std::make_unique<frmAbout>(

@@ -9,11 +9,13 @@
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/LoadedForms.h"
 #include "preview/PreviewLinks.h"
+#include "preview/SwatchCommands.h"
 #include "preview/SwatchOutput.h"
 #include "preview/frmPrint.h"
 #include "preview/frmPrintSetup.h"
 
 #include <functional>
+#include <memory>
 
 class BeepService;
 class Clock;
@@ -31,14 +33,9 @@ struct ProgramServices
     UrlOpener &urlOpener;
     const Clock &clock;
     std::function<void()> endProcess;
-};
-
-// Printing and saving come with their own code; until then both do nothing.
-class NoSwatchOutput final : public SwatchOutput
-{
-  public:
-    void PrintColor(frmPrint &) override {}
-    void SaveColor(frmPrint &) override {}
+    // The printer, the bitmap files and the file dialog. Tests of the other
+    // windows go without: printing and saving then do nothing.
+    OutputServices *output = nullptr;
 };
 
 class Program : public MainWindowCommands, public PreviewLinks
@@ -77,7 +74,7 @@ class Program : public MainWindowCommands, public PreviewLinks
     LoadedForms loadedForms_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
-    NoSwatchOutput swatchOutput_;
+    std::unique_ptr<SwatchOutput> swatchOutput_;
     FormInstance<frmPrintSetup> printSetup_;
     FormInstance<frmPrint> preview_;
     FormInstance<frmHelp> help_;

@@ -5,10 +5,14 @@
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/Clock.h"
+#include "platform/services/LazyPrinterService.h"
 #include "platform/services/QtMessageBoxService.h"
+#include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
 #include "platform/services/UrlOpener.h"
+#include "platform/win32/QtDialogCalls.h"
+#include "platform/win32/QtWindowCalls.h"
 
 #include <QApplication>
 #include <QFont>
@@ -55,13 +59,21 @@ int main(int argc, char *argv[])
     LockFileSingleInstance instance;
     QtUrlOpener urlOpener;
     SystemClock clock;
-    Program program({messages, beep, screen, instance, urlOpener, clock, [&instance] {
+    // None of these makes a printer or a dialog before it is used.
+    LazyPrinterService printer(screen, LazyPrinterService::programFolders());
+    QtPictureFileWriter files(screen);
+    QtWindowCalls windows;
+    QtDialogCalls dialogs(windows);
+    OutputServices output{printer, files, dialogs, windows, info.exeName};
+    Program program({messages, beep, screen, instance, urlOpener, clock,
+                     [&instance] {
                          // The exit sequence ends the process at once: no
                          // further events, no window is asked anything.
                          instance.release();
                          std::fflush(nullptr);
                          ::_exit(0);
-                     }});
+                     },
+                     &output});
     if (!program.start()) {
         return 0;
     }

@@ -8,6 +8,8 @@
 # whether the script passes or fails.
 
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+# shellcheck source=../../scripts/private-cups.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-cups.sh"
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-15} # seconds to wait for anything a person would see
 E2E_BUDGET=50  # seconds a whole script may take; CTest's own limit is 60
@@ -76,6 +78,7 @@ e2e_cleanup() {
         wait "$pid" 2>/dev/null || true
     done
     stop_private_xvfb
+    stop_private_cups
     if [ -n "$WATCHDOG_PID" ]; then
         kill "$WATCHDOG_PID" 2>/dev/null || true
         wait "$WATCHDOG_PID" 2>/dev/null || true
@@ -85,6 +88,19 @@ e2e_cleanup() {
     fi
     [ -n "$WORK" ] && rm -rf "$WORK"
     exit "$status"
+}
+
+# e2e_private_cups: a private CUPS scheduler whose default queue keeps each
+# job's PDF in CUPS_JOBS, for the program started after it. Where the machine
+# allows none, the test ends as skipped (77) with the reason.
+e2e_private_cups() {
+    local status=0
+    start_private_cups || status=$?
+    if [ "$status" -eq 77 ]; then
+        echo "SKIPPED: $TEST_NAME: $CUPS_SKIP_REASON"
+        exit 77
+    fi
+    [ "$status" -eq 0 ] || fail "the private CUPS scheduler did not start"
 }
 
 # fail MESSAGE: says what went wrong, with the windows on the screen, the

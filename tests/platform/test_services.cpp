@@ -1,18 +1,74 @@
 // Tintwell tests - the real services: single-copy lock, message boxes, the
-// program's information.
+// program's information, bitmap files.
 #include "platform/services/AppInfo.h"
 #include "platform/services/QtMessageBoxService.h"
+#include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/SingleInstance.h"
+#include "support/FakeServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+
+namespace {
+
+// Ways of making a write fail even for root, who may write anywhere.
+enum class Obstacle
+{
+    None,
+    ParentIsAFile,
+    ParentIsMissing,
+    DiskFull // the file size limit stands in for a full disk
+};
+
+// Files beyond this size cannot be written while it holds.
+class FileSizeLimit
+{
+  public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed test
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+  private:
+    rlimit saved_{};
+};
+
+// A teal swatch with a dark corner, so that a picture stored upside down or
+// mirrored does not pass.
+QImage tealSwatch()
+{
+    QImage picture(200, 150, QImage::Format_RGB32);
+    picture.fill(QColor(0, 128, 128));
+    QPainter(&picture).fillRect(0, 0, 30, 20, QColor(10, 20, 30));
+    return picture;
+}
+
+QStringList folderContents(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
 
 class ServicesTest : public QObject
 {
@@ -123,6 +179,75 @@ class ServicesTest : public QObject
         QCOMPARE(service.show(
                      {QStringLiteral("Print?"), QString(), MsgIcon::Question, MsgButtons::YesNo}),
                  MsgResult::No);
+    }
+
+    void bitmapFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("obstacleRow");
+        QTest::newRow("teal.jpg holds a BMP") << "teal.jpg" << int(Obstacle::None);
+        QTest::newRow("a name without extension stays so") << "teal" << int(Obstacle::None);
+        QTest::newRow("an old file is replaced") << "old.bmp" << int(Obstacle::None);
+        QTest::newRow("folder is a file") << "file/teal.bmp" << int(Obstacle::ParentIsAFile);
+        QTest::newRow("folder is missing") << "gone/teal.bmp" << int(Obstacle::ParentIsMissing);
+        QTest::newRow("disk full over an old file") << "old.bmp" << int(Obstacle::DiskFull);
+    }
+
+    void bitmapFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, obstacleRow);
+        const auto obstacle = Obstacle(obstacleRow);
+        QTemporaryDir dir;
+        const QByteArray oldContent = "the old picture";
+        QFile old(dir.filePath(QStringLiteral("old.bmp")));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(oldContent) > 0);
+        old.close();
+        if (obstacle == Obstacle::ParentIsAFile) {
+            QFile file(dir.filePath(QStringLiteral("file")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QStringList before = folderContents(dir.path());
+        // 120 dots per inch: neither the 96 of a common screen nor Qt's 72.
+        const FakeScreenMetrics screen(1024, 768, 12);
+        QtPictureFileWriter writer(screen);
+        const QString path = dir.filePath(name);
+
+        std::optional<FileSizeLimit> limit;
+        if (obstacle == Obstacle::DiskFull) {
+            limit.emplace(4096);
+        }
+        const OutputResult result = writer.writeBitmap(tealSwatch(), path);
+        limit.reset();
+
+        if (obstacle != Obstacle::None) {
+            QVERIFY(!result.ok());
+            QVERIFY2(!result.reason().isEmpty(), "a failure says why");
+            QCOMPARE(folderContents(dir.path()), before);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), oldContent);
+            return;
+        }
+        QVERIFY2(result.ok(), qPrintable(result.reason()));
+        QStringList expected = before;
+        if (!expected.contains(name)) {
+            expected.append(name);
+            expected.sort();
+        }
+        QCOMPARE(folderContents(dir.path()), expected);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray header = written.read(30);
+        QCOMPARE(header.left(2), QByteArray("BM"));
+        QCOMPARE(quint8(header[28]) | quint8(header[29]) << 8, 24); // bits per pixel
+        QImageReader reader(path, "bmp");
+        const QImage back = reader.read();
+        QCOMPARE(back.size(), QSize(200, 150));
+        QCOMPARE(back.pixelColor(100, 100), QColor(0, 128, 128));
+        QCOMPARE(back.pixelColor(0, 0), QColor(10, 20, 30));
+        QCOMPARE(back.pixelColor(199, 149), QColor(0, 128, 128));
+        QCOMPARE(back.dotsPerMeterX(), 4724);
+        QCOMPARE(back.dotsPerMeterY(), 4724);
     }
 };
 

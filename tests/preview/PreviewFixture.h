@@ -13,10 +13,12 @@
 
 struct PreviewFixture
 {
-    explicit PreviewFixture(FakeScreenMetrics screenSize = {})
-        : screen(screenSize),
-          program(std::make_unique<Program>(ProgramServices{
-              messages, beep, screen, instance, urlOpener, clock, [this] { ++processEnds; }}))
+    // output: the printer, files and file dialog that printing and saving
+    // reach; none: the two commands do nothing.
+    explicit PreviewFixture(FakeScreenMetrics screenSize = {}, OutputServices *output = nullptr)
+        : screen(screenSize), program(std::make_unique<Program>(
+                                  ProgramServices{messages, beep, screen, instance, urlOpener,
+                                                  clock, [this] { ++processEnds; }, output}))
     {
         program->start();
         QApplication::setActiveWindow(&colors());

@@ -5,14 +5,25 @@
 #include "platform/services/BeepService.h"
 #include "platform/services/Clock.h"
 #include "platform/services/MessageBoxService.h"
+#include "platform/services/PictureFileWriter.h"
+#include "platform/services/PrinterService.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
 #include "platform/services/UrlOpener.h"
 
+#include "platform/win32/CommonDialogCalls.h"
 #include <QUrl>
 
+#include <QImage>
+#include <QString>
+#include <QStringList>
 #include <deque>
+#include <string>
 #include <vector>
+
+// The calls that several fakes received, in the order they came, for tests
+// of the order of a command's steps.
+using CallLog = QStringList;
 
 class FakeMessageBoxService final : public MessageBoxService
 {
@@ -20,6 +31,54 @@ class FakeMessageBoxService final : public MessageBoxService
     MsgResult show(const MessageRequest &request) override;
     std::vector<MessageRequest> shown;
     std::deque<MsgResult> answers; // empty: OK (or Yes for a yes/no question)
+    CallLog *log = nullptr;        // gets "message TITLE"
+};
+
+// A printer that keeps what each job drew. A reason set in one of the
+// failure fields makes that step fail with it.
+class FakePrinterService final : public PrinterService
+{
+  public:
+    struct Drawing
+    {
+        QImage picture;
+        QPointF topLeftTwips;
+    };
+
+    OutputResult checkDefaultPrinter() override;
+    void setHighQuality() override;
+    void setColorOutput() override;
+    [[nodiscard]] double pageWidthTwips() override;
+    OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
+    OutputResult endDocument() override;
+
+    double pageWidth = 12240; // a letter-size page less no margins: 8.5 inches
+    QString noDefaultPrinter;
+    QString drawFailure;
+    QString endFailure;
+    bool highQuality = false;
+    bool colorOutput = false;
+    std::vector<Drawing> openJob;           // drawn since the last end
+    std::vector<std::vector<Drawing>> jobs; // ended and accepted
+    CallLog *log = nullptr; // gets "check", "quality", "color", "page width", "draw", "end"
+
+  private:
+    void note(const QString &call);
+};
+
+// Keeps the pictures instead of writing them; a reason in failure makes
+// every write fail with it.
+class FakePictureFileWriter final : public PictureFileWriter
+{
+  public:
+    struct File
+    {
+        QString path;
+        QImage picture;
+    };
+    OutputResult writeBitmap(const QImage &picture, const QString &path) override;
+    QString failure;
+    std::vector<File> written;
 };
 
 class FakeBeepService final : public BeepService
@@ -68,4 +127,28 @@ class FakeClock final : public Clock
     explicit FakeClock(int currentYear = 2031) : year(currentYear) {}
     [[nodiscard]] int currentYear() const override { return year; }
     int year;
-};
+    // Open and save dialogs that never show: each call takes the next scripted
+    // answer and keeps the record it was handed.
+    class FakeDialogCalls final : public CommonDialogCalls
+    {
+      public:
+        struct Answer
+        {
+            enum Kind
+            {
+                Choose, // the person picks path
+                Cancel,
+                Fail // the dialog cannot be shown: the call throws
+            } kind = Cancel;
+            std::string path;
+        };
+
+        BOOL GetOpenFileNameA(OPENFILENAME &record) override { return answer(record); }
+        BOOL GetSaveFileNameA(OPENFILENAME &record) override { return answer(record); }
+
+        std::deque<Answer> answers; // none left: Cancel
+        std::vector<OPENFILENAME> records;
+
+      private:
+        BOOL answer(OPENFILENAME &record);
+    };

@@ -9,6 +9,7 @@ namespace {
 
 constexpr double TwipsPerInch = 1440.0;
 constexpr double FallbackDpi = 96.0;
+constexpr double InchesPerMetre = 1 / 0.0254;
 
 double dpiOr96(double dpi)
 {
@@ -49,6 +50,16 @@ QRect ScreenMetrics::toPixels(double left, double top, double width, double heig
 QPointF ScreenMetrics::toTwips(QPointF pixels) const
 {
     return {toTwipsX(pixels.x()), toTwipsY(pixels.y())};
+}
+
+int ScreenMetrics::dotsPerMetreX() const
+{
+    return static_cast<int>(std::lround(TwipsPerInch / twipsPerPixelX() * InchesPerMetre));
+}
+
+int ScreenMetrics::dotsPerMetreY() const
+{
+    return static_cast<int>(std::lround(TwipsPerInch / twipsPerPixelY() * InchesPerMetre));
 }
 
 double QtScreenMetrics::twipsPerPixelX() const

@@ -26,6 +26,9 @@ class ScreenMetrics
     [[nodiscard]] double toTwipsX(double pixels) const { return pixels * twipsPerPixelX(); }
     [[nodiscard]] double toTwipsY(double pixels) const { return pixels * twipsPerPixelY(); }
     [[nodiscard]] QPointF toTwips(QPointF pixels) const;
+    // The screen's resolution as a picture file states it.
+    [[nodiscard]] int dotsPerMetreX() const;
+    [[nodiscard]] int dotsPerMetreY() const;
 };
 
 // The primary screen as Qt reports it: its logical DPI and its size in

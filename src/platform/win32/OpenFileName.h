@@ -15,6 +15,7 @@ using LPOFNHOOKPROC = std::int32_t (*)(WindowCalls &windows, HWND window, std::u
 
 // Flag bits of OPENFILENAME::Flags (the values of the Win32 common dialogs).
 inline constexpr std::uint32_t OFN_OVERWRITEPROMPT = 0x00000002;
+inline constexpr std::uint32_t OFN_HIDEREADONLY = 0x00000004;
 inline constexpr std::uint32_t OFN_ENABLEHOOK = 0x00000020;
 inline constexpr std::uint32_t OFN_ALLOWMULTISELECT = 0x00000200;
 inline constexpr std::uint32_t OFN_FILEMUSTEXIST = 0x00001000;

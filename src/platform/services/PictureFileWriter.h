@@ -1,0 +1,16 @@
+// Tintwell - writing a picture as a bitmap file.
+#pragma once
+
+#include "platform/services/OutputResult.h"
+
+class QImage;
+class QString;
+
+class PictureFileWriter
+{
+  public:
+    virtual ~PictureFileWriter() = default;
+    // Writes the picture as a BMP file, whatever the extension of the path,
+    // replacing a file of that name only once the new one is complete.
+    virtual OutputResult writeBitmap(const QImage &picture, const QString &path) = 0;
+};

@@ -1,0 +1,11 @@
+// Tintwell - how the program finds the printer's code in its library.
+#pragma once
+
+class PrinterService;
+class ScreenMetrics;
+
+// The library holding QtPrinterService, without prefix and suffix.
+inline constexpr char PrinterModuleName[] = "tintwell_printing";
+// Its one entry point: a new QtPrinterService, owned by the caller.
+inline constexpr char CreatePrinterServiceSymbol[] = "tintwellCreatePrinterService";
+using CreatePrinterService = PrinterService *(*)(const ScreenMetrics &screen);

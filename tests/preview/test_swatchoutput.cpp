@@ -1,0 +1,246 @@
+// Tintwell tests - the preview's Print command and save button, with a
+// scripted printer, file writer and file dialog.
+#include "PreviewFixture.h"
+#include "platform/win32/QtWindowCalls.h"
+#include "preview/SwatchCommands.h"
+#include "support/FakeServices.h"
+
+#include <QTest>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+const QString Asked = QStringLiteral("message PRINT NOW?");
+const QString Told = QStringLiteral("message Tintwell");
+
+// The program with the fakes that printing and saving go through.
+struct OutputFixture
+{
+    OutputFixture()
+    {
+        printer.log = &calls;
+        app.messages.log = &calls;
+    }
+
+    // Opens the preview with the height chosen in the print-size dialog.
+    frmPrint *openPreview(int height)
+    {
+        app.viewColor([height](frmPrintSetup &dialog) {
+            QTest::keyClick(dialog.txtHeight.widget(), char('0' + height));
+            QTest::keyClick(dialog.txtHeight.widget(), Qt::Key_Return);
+        });
+        if (app.preview()) {
+            PreviewFixture::activate(*app.preview());
+        }
+        return app.preview();
+    }
+
+    // The messages titled "Tintwell" that the person was shown.
+    QStringList told() const
+    {
+        QStringList texts;
+        for (const MessageRequest &request : app.messages.shown) {
+            if (request.title == QStringLiteral("Tintwell")) {
+                texts.append(request.text);
+            }
+        }
+        return texts;
+    }
+
+    CallLog calls;
+    FakePrinterService printer;
+    FakePictureFileWriter files;
+    FakeDialogCalls dialogs;
+    QtWindowCalls windows;
+    OutputServices output{printer, files, dialogs, windows, QStringLiteral("tintwell")};
+    PreviewFixture app{FakeScreenMetrics{}, &output};
+};
+
+} // namespace
+
+class SwatchOutputTest : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init() { CurrentFileName.clear(); }
+
+    void printing_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("noPrinter");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("endFailure");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addColumn<QString>("message");
+
+        const QStringList settings{"check", "quality", "color", Asked};
+        const QStringList printed = settings + QStringList{"page width", "draw", "end"};
+        QTest::newRow("Yes prints the 2 x 2 swatch") << 2 << "" << true << "" << printed << "";
+        QTest::newRow("height 9 ends above 13600 twips") << 9 << "" << true << "" << printed << "";
+        QTest::newRow("No prints nothing") << 2 << "" << false << "" << settings << "";
+        QTest::newRow("no default printer: not even asked")
+            << 2 << "no printer is set as the default printer" << true << ""
+            << QStringList{"check", Told}
+            << "The color was not printed: no printer is set as the default printer.\n\n";
+        QTest::newRow("the queue refuses the job")
+            << 2 << "" << true << "the printer \"office\" did not take the job: stopped."
+            << printed + QStringList{Told}
+            << "The color was not printed: the printer \"office\" did not take the job: "
+               "stopped.\n\n";
+    }
+
+    void printing()
+    {
+        QFETCH(int, height);
+        QFETCH(QString, noPrinter);
+        QFETCH(bool, yes);
+        QFETCH(QString, endFailure);
+        QFETCH(QStringList, expectedCalls);
+        QFETCH(QString, message);
+        OutputFixture fixture;
+        frmPrint *preview = fixture.openPreview(height);
+        QVERIFY(preview);
+        fixture.printer.noDefaultPrinter = noPrinter;
+        fixture.printer.endFailure = endFailure;
+        fixture.app.messages.answers = {yes ? MsgResult::Yes : MsgResult::No};
+        const QImage swatch = preview->picColor.Image();
+        fixture.calls.clear();
+
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+
+        QCOMPARE(fixture.calls, expectedCalls);
+        if (expectedCalls.contains(Asked)) {
+            const MessageRequest &question = fixture.app.messages.shown.front();
+            QCOMPARE(question.text, QStringLiteral("Do You Want To Print This Color"));
+            QCOMPARE(question.buttons, MsgButtons::YesNo);
+            QCOMPARE(question.icon, MsgIcon::None);
+        }
+        const QStringList told = fixture.told();
+        QCOMPARE(told.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(told.front().startsWith(message), qPrintable(told.front()));
+            QVERIFY2(told.front().size() > message.size() + 20, "the message says what to do");
+        }
+        // The preview stays as it was.
+        QCOMPARE(preview->picColor.Image(), swatch);
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Preview Color"));
+
+        const bool accepted = expectedCalls.contains("end") && endFailure.isEmpty();
+        QCOMPARE(fixture.printer.jobs.size(), accepted ? 1U : 0U);
+        if (!accepted) {
+            return;
+        }
+        const std::vector<FakePrinterService::Drawing> &job = fixture.printer.jobs.front();
+        QCOMPARE(job.size(), 1U);
+        QCOMPARE(job.front().picture, swatch);
+        // On a 1024 x 768 screen the factors are 1: the outer width is 2800
+        // twips, the top 1000 twips down the printable area.
+        QCOMPARE(preview->picColor.Width(), 2800.0);
+        QCOMPARE(job.front().topLeftTwips, QPointF((12240 - 2800) / 2.0, 1000));
+        const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
+        QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
+                 qPrintable(QString::number(bottom)));
+    }
+
+    void saving_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("teal.jpg is written as chosen")
+            << QStringList{"save /pictures/teal.jpg"} << "teal.jpg"
+            << QStringList{"/pictures/teal.jpg"} << "";
+        QTest::newRow("a file in the root folder")
+            << QStringList{"save /teal"} << "teal" << QStringList{"/teal"} << "";
+        QTest::newRow("the first save cancelled keeps the caption")
+            << QStringList{"cancel"} << "Preview Color" << QStringList{} << "";
+        QTest::newRow("a cancel after a save keeps its name")
+            << QStringList{"save /pictures/teal.bmp", "cancel"} << "teal.bmp"
+            << QStringList{"/pictures/teal.bmp"} << "";
+        QTest::newRow("the name outlives the preview")
+            << QStringList{"save /pictures/teal.bmp", "reopen", "cancel"} << "teal.bmp"
+            << QStringList{"/pictures/teal.bmp"} << "";
+        QTest::newRow("a failed write keeps name and caption")
+            << QStringList{"save /pictures/teal.bmp", "unwritable /locked/blue.bmp"} << "teal.bmp"
+            << QStringList{"/pictures/teal.bmp"}
+            << "The color was not saved to \"/locked/blue.bmp\": Permission denied.\n\n";
+        QTest::newRow("a failing dialog keeps name and caption")
+            << QStringList{"save /pictures/teal.bmp", "dialog fails"} << "teal.bmp"
+            << QStringList{"/pictures/teal.bmp"}
+            << "The color was not saved: the file dialog failed with error -2147204042 in "
+               "tintwell.CFileOpenSaveDialog, CFileOpenSaveDialog component failure.\n\n";
+    }
+
+    void saving()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, written);
+        QFETCH(QString, message);
+        OutputFixture fixture;
+        QVERIFY(fixture.openPreview(2));
+        int dialogsShown = 0;
+        for (const QString &step : steps) {
+            if (step == QStringLiteral("reopen")) {
+                fixture.app.preview()->mnuClose.trigger();
+                QVERIFY(fixture.openPreview(2));
+                QCOMPARE(fixture.app.preview()->windowTitle(), QStringLiteral("Preview Color"));
+                continue;
+            }
+            const QString path = step.section(QLatin1Char(' '), -1);
+            using Answer = FakeDialogCalls::Answer;
+            if (step.startsWith(QStringLiteral("cancel"))) {
+                fixture.dialogs.answers.push_back({Answer::Cancel, {}});
+            } else if (step.startsWith(QStringLiteral("dialog fails"))) {
+                fixture.dialogs.answers.push_back({Answer::Fail, {}});
+            } else {
+                fixture.dialogs.answers.push_back({Answer::Choose, path.toStdString()});
+            }
+            fixture.files.failure = step.startsWith(QStringLiteral("unwritable"))
+                                        ? QStringLiteral("Permission denied")
+                                        : QString();
+            QTest::mouseClick(fixture.app.preview()->cmdSave.widget(), Qt::LeftButton);
+            ++dialogsShown;
+        }
+        frmPrint &preview = *fixture.app.preview();
+        QCOMPARE(preview.windowTitle(), caption);
+        QCOMPARE(CurrentFileName, caption == QStringLiteral("Preview Color") ? QString() : caption);
+
+        QStringList paths;
+        for (const FakePictureFileWriter::File &file : fixture.files.written) {
+            paths.append(file.path);
+            QCOMPARE(file.picture, preview.picColor.Image());
+        }
+        QCOMPARE(paths, written);
+
+        const QStringList told = fixture.told();
+        QCOMPARE(told.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(told.front().startsWith(message), qPrintable(told.front()));
+        }
+
+        // Every save shows a new dialog with the same five settings, so it
+        // starts with no name even after an earlier save.
+        QCOMPARE(int(fixture.dialogs.records.size()), dialogsShown);
+        for (const OPENFILENAME &record : fixture.dialogs.records) {
+            QCOMPARE(record.lpstrTitle, std::string("Select File To Save To ..."));
+            QCOMPARE(record.lpstrFilter,
+                     "Bitmap (*.bmp)\0*.bmp\0JPEG (*.jpg)\0*.jpg\0GIF (*.gif)\0*.gif\0\0"s);
+            QCOMPARE(record.Flags, 0x80006U);
+            QVERIFY(record.hwndOwner > 0);
+            QCOMPARE(record.nFilterIndex, 1U);
+            QCOMPARE(record.lpstrDefExt, std::string());
+            QCOMPARE(record.lpstrInitialDir, std::string());
+            QCOMPARE(record.lpstrFile.front(), '\0');
+        }
+        QCOMPARE(fixture.dialogs.records.back().hwndOwner, fixture.windows.handleOf(&preview));
+    }
+};
+
+QTEST_MAIN(SwatchOutputTest)
+#include "test_swatchoutput.moc"
