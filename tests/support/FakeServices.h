@@ -10,13 +10,12 @@
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
 #include "platform/services/UrlOpener.h"
-
 #include "platform/win32/CommonDialogCalls.h"
-#include <QUrl>
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <string>
 #include <vector>
@@ -114,6 +113,32 @@ class FakeSingleInstance final : public SingleInstance
     bool running;
 };
 
+// Open and save dialogs that never show: each call takes the next scripted
+// answer and keeps the record it was handed.
+class FakeDialogCalls final : public CommonDialogCalls
+{
+  public:
+    struct Answer
+    {
+        enum Kind
+        {
+            Choose, // the person picks path
+            Cancel,
+            Fail // the dialog cannot be shown: the call throws
+        } kind = Cancel;
+        std::string path;
+    };
+
+    BOOL GetOpenFileNameA(OPENFILENAME &record) override { return answer(record); }
+    BOOL GetSaveFileNameA(OPENFILENAME &record) override { return answer(record); }
+
+    std::deque<Answer> answers; // none left: Cancel
+    std::vector<OPENFILENAME> records;
+
+  private:
+    BOOL answer(OPENFILENAME &record);
+};
+
 class FakeUrlOpener final : public UrlOpener
 {
   public:
@@ -127,28 +152,4 @@ class FakeClock final : public Clock
     explicit FakeClock(int currentYear = 2031) : year(currentYear) {}
     [[nodiscard]] int currentYear() const override { return year; }
     int year;
-    // Open and save dialogs that never show: each call takes the next scripted
-    // answer and keeps the record it was handed.
-    class FakeDialogCalls final : public CommonDialogCalls
-    {
-      public:
-        struct Answer
-        {
-            enum Kind
-            {
-                Choose, // the person picks path
-                Cancel,
-                Fail // the dialog cannot be shown: the call throws
-            } kind = Cancel;
-            std::string path;
-        };
-
-        BOOL GetOpenFileNameA(OPENFILENAME &record) override { return answer(record); }
-        BOOL GetSaveFileNameA(OPENFILENAME &record) override { return answer(record); }
-
-        std::deque<Answer> answers; // none left: Cancel
-        std::vector<OPENFILENAME> records;
-
-      private:
-        BOOL answer(OPENFILENAME &record);
-    };
+};
