@@ -2,7 +2,7 @@
 // window's creation, its load step, its showing and its first paint, timed
 // in-process with the scripted services of the tests.
 #include "app/Program.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,13 +75,8 @@ bool bench(const char *name, const std::function<Form &()> &open)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen{1024, 768, 15};
-    FakeSingleInstance instance{false};
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
-    Program program({messages, beep, screen, instance, urlOpener, clock, [] {}});
+    FakeProgramServices services;
+    Program program(services.forProgram());
     if (!program.start()) {
         out() << "help and about: FAILED, the main window did not load\n";
         return 1;

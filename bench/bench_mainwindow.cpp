@@ -1,7 +1,7 @@
 // Tintwell benchmarks - the main window's whole load and one channel step,
 // timed in-process with the scripted services of the tests.
 #include "app/Program.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,21 +26,9 @@ QTextStream &out()
     return stream;
 }
 
-struct Services
-{
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen{1024, 768, 15};
-    FakeSingleInstance instance{false};
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
-
-    ProgramServices forProgram()
-    {
-        // Nothing here ends the program; a call would mean the load failed.
-        return {messages, beep, screen, instance, urlOpener, clock, [] {}};
-    }
-};
+// The design screen, 1024 x 768 at 15 twips per pixel; nothing here ends the
+// program (a call would mean the load failed).
+using Services = FakeProgramServices;
 
 // Counts the paint events a widget receives, so that a step that did not
 // repaint the sample cannot pass for a fast one.

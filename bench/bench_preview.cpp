@@ -2,7 +2,7 @@
 // to the preview painted with its swatch, and the largest swatch's redraw,
 // timed in-process with the scripted services of the tests.
 #include "app/Program.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,19 +26,9 @@ QTextStream &out()
     return stream;
 }
 
-struct Services
-{
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen{1024, 768, 15};
-    FakeSingleInstance instance{false};
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
-    ProgramServices forProgram()
-    {
-        return {messages, beep, screen, instance, urlOpener, clock, [] {}};
-    }
-};
+// The design screen, 1024 x 768 at 15 twips per pixel; nothing here ends the
+// program (a call would mean the load failed).
+using Services = FakeProgramServices;
 
 double median(std::vector<double> values)
 {

@@ -5,7 +5,7 @@
 #include "app/MainWindowCommands.h"
 #include "app/Program.h"
 #include "platform/RaisedError.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QTest>
@@ -33,15 +33,14 @@ class RecordingProgram final : public Program
     std::optional<ErrorRecord> printSizeError;
 };
 
-struct ColorsFixture
+struct ColorsFixture : FakeProgramServices
 {
     explicit ColorsFixture(bool otherCopyRunning = false, FakeScreenMetrics screenSize = {})
-        : screen(screenSize), instance(otherCopyRunning),
-          program(std::make_unique<RecordingProgram>(
-              ProgramServices{messages, beep, screen, instance, urlOpener, clock, [this] {
-                                  ++processEnds;
-                                  journal << QStringLiteral("process end");
-                              }}))
+        : FakeProgramServices(screenSize, otherCopyRunning),
+          program(std::make_unique<RecordingProgram>(forProgram([this] {
+              ++processEnds;
+              journal << QStringLiteral("process end");
+          })))
     {
         started = program->start();
         if (started) {
@@ -74,12 +73,6 @@ struct ColorsFixture
         return sample->grab().toImage().pixelColor(sample->width() / 2, sample->height() / 2);
     }
 
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen;
-    FakeSingleInstance instance;
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
     int processEnds = 0;
     // What happened at the end, in order: the process end, and whatever a
     // test adds (the unloads of other windows).

@@ -3,17 +3,16 @@
 #pragma once
 
 #include "app/Program.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QTest>
 #include <memory>
 
-struct InfoFixture
+struct InfoFixture : FakeProgramServices
 {
     explicit InfoFixture(FakeScreenMetrics screenSize = {})
-        : screen(screenSize), program(std::make_unique<Program>(ProgramServices{
-                                  messages, beep, screen, instance, urlOpener, clock, [] {}}))
+        : FakeProgramServices(screenSize), program(std::make_unique<Program>(forProgram()))
     {
         program->start();
         QApplication::setActiveWindow(&program->colors());
@@ -40,11 +39,5 @@ struct InfoFixture
         return form;
     }
 
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen;
-    FakeSingleInstance instance;
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
     std::unique_ptr<Program> program;
 };

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Program.h"
-#include "support/FakeServices.h"
+#include "support/FakeProgramServices.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,14 +11,13 @@
 #include <functional>
 #include <memory>
 
-struct PreviewFixture
+struct PreviewFixture : FakeProgramServices
 {
     // output: the printer, files and file dialog that printing and saving
     // reach; none: the two commands do nothing.
     explicit PreviewFixture(FakeScreenMetrics screenSize = {}, OutputServices *output = nullptr)
-        : screen(screenSize), program(std::make_unique<Program>(
-                                  ProgramServices{messages, beep, screen, instance, urlOpener,
-                                                  clock, [this] { ++processEnds; }, output}))
+        : FakeProgramServices(screenSize),
+          program(std::make_unique<Program>(forProgram([this] { ++processEnds; }, output)))
     {
         program->start();
         QApplication::setActiveWindow(&colors());
@@ -63,12 +62,6 @@ struct PreviewFixture
 
     static void activate(QWidget &window) { QApplication::setActiveWindow(&window); }
 
-    FakeMessageBoxService messages;
-    FakeBeepService beep;
-    FakeScreenMetrics screen;
-    FakeSingleInstance instance;
-    FakeUrlOpener urlOpener;
-    FakeClock clock;
     int processEnds = 0;
     bool dialogWasModal = false;
     std::unique_ptr<Program> program;
