@@ -5,6 +5,7 @@
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -669,6 +670,27 @@ class FormsTest : public QObject
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(form.mnuGo.action()).center());
         QCOMPARE(runs, 1);
+    }
+
+    void windowsPresentThemselvesToScreenReaders_data()
+    {
+        QTest::addColumn<bool>("inTaskbar");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::newRow("a window") << true << QAccessible::Window;
+        QTest::newRow("a dialog") << false << QAccessible::Dialog;
+    }
+
+    void windowsPresentThemselvesToScreenReaders()
+    {
+        QFETCH(bool, inTaskbar);
+        QFETCH(QAccessible::Role, role);
+        TestForm form(context_, QStringLiteral("Print Size"));
+        form.setShowInTaskbar(inTaskbar);
+        form.showModeless();
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+        QVERIFY(window);
+        QCOMPARE(window->role(), role);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Print Size"));
     }
 
     void centredOnTheScreenWhenFirstShown()

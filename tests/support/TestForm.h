@@ -76,6 +76,7 @@ class TestForm final : public Form
     using Form::setCancelButton;
     using Form::setDefaultButton;
     using Form::setKeyPreview;
+    using Form::setShowInTaskbar;
     using Form::setStartUpPosition;
 
   protected:

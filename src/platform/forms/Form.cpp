@@ -3,6 +3,7 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FormAccessibility.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/forms/MenuItem.h"
 #include "platform/services/ScreenMetrics.h"
@@ -20,6 +21,7 @@
 Form::Form(const FormContext &context, const QString &name)
     : screen_(context.screen), loadedForms_(context.loadedForms), client_(new QWidget(this))
 {
+    installFormAccessibility();
     setObjectName(name);
     client_->setObjectName(name + QStringLiteral("_client"));
     auto *layout = new QVBoxLayout(this);
