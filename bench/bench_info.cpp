@@ -1,6 +1,7 @@
 // Tintwell benchmarks - opening the help window and the about window: the
 // window's creation, its load step, its showing and its first paint, timed
 // in-process with the scripted services of the tests.
+#include "BenchReport.h"
 #include "app/Program.h"
 #include "support/FakeProgramServices.h"
 
@@ -17,18 +18,6 @@ namespace {
 
 constexpr int Runs = 30;
 constexpr double FrameMs = 1000.0 / 60;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Opens the window, paints it once and closes it with its close box, so
 // that every run creates and loads it afresh. Returns the milliseconds to

@@ -1,5 +1,6 @@
 // Tintwell benchmarks - the main window's whole load and one channel step,
 // timed in-process with the scripted services of the tests.
+#include "BenchReport.h"
 #include "app/Program.h"
 #include "support/FakeProgramServices.h"
 
@@ -19,12 +20,6 @@ namespace {
 constexpr size_t LoadRuns = 30;
 constexpr int ChannelSteps = 2000;
 constexpr double ChannelStepGoalMs = 1.0;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
 
 // The design screen, 1024 x 768 at 15 twips per pixel; nothing here ends the
 // program (a call would mean the load failed).
@@ -46,13 +41,6 @@ class PaintCounter final : public QObject
         return QObject::eventFilter(watched, event);
     }
 };
-
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
 
 void flushDeletes()
 {

@@ -1,6 +1,7 @@
 // Tintwell benchmarks - the swatch's way out: a print job until the printing
 // system has taken it, and the largest swatch written as a bitmap file. Run
 // under scripts/with-private-cups, whose queue keeps the jobs in CUPS_JOBS.
+#include "BenchReport.h"
 #include "platform/services/LazyPrinterService.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
@@ -26,18 +27,6 @@ constexpr double WriteGoalMs = 20;
 // where the factors are 1: its drawing area inside a 2-pixel frame.
 constexpr int LargestWidthTwips = 7 * 1400;
 constexpr int LargestHeightTwips = 9 * 1400;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 QString ms(double value)
 {

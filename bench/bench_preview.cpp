@@ -1,6 +1,7 @@
 // Tintwell benchmarks - View Color to the print-size dialog painted, its OK
 // to the preview painted with its swatch, and the largest swatch's redraw,
 // timed in-process with the scripted services of the tests.
+#include "BenchReport.h"
 #include "app/Program.h"
 #include "support/FakeProgramServices.h"
 
@@ -20,21 +21,9 @@ constexpr size_t Runs = 20;
 constexpr int DrawRuns = 500;
 constexpr double FrameMs = 16.0; // one frame at 60 Hz
 
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
 // The design screen, 1024 x 768 at 15 twips per pixel; nothing here ends the
 // program (a call would mean the load failed).
 using Services = FakeProgramServices;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double msSince(const QElapsedTimer &timer)
 {

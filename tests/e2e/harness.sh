@@ -193,6 +193,17 @@ press_key() {
     xdotool key "$2"
 }
 
+# open_preview PID: View Color (F2) in the main window, then Enter in
+# "Print Size"; prints the id of the preview window that opens.
+open_preview() {
+    local main dialog
+    main=$(wait_window "$MAIN_TITLE_RE" "$1") || return 1
+    press_key "$main" F2
+    dialog=$(wait_window '^Print Size$' "$1") || return 1
+    press_key "$dialog" Return
+    wait_window '^Preview Color$' "$1"
+}
+
 # window_geometry WINDOW: sets WIN_X, WIN_Y, WIN_W, WIN_H in screen pixels.
 window_geometry() {
     local X Y WIDTH HEIGHT SCREEN WINDOW

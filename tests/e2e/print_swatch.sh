@@ -13,11 +13,7 @@ DPI=144 # the page is read back at this resolution
 
 app_start
 pid=$APP_PID
-win=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-press_key "$win" F2
-dialog=$(wait_window '^Print Size$' "$pid") || exit 1
-press_key "$dialog" Return
-preview=$(wait_window '^Preview Color$' "$pid") || exit 1
+preview=$(open_preview "$pid") || exit 1
 
 # The toolbar's Print button: 3030 to 4030 twips from the left of the client
 # area (the 7350-twip, 490-pixel high part below the menu bar), 600 high.

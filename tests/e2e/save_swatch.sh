@@ -13,11 +13,7 @@ mkdir -p "$folder"
 
 app_start
 pid=$APP_PID
-win=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-press_key "$win" F2
-dialog=$(wait_window '^Print Size$' "$pid") || exit 1
-press_key "$dialog" Return
-preview=$(wait_window '^Preview Color$' "$pid") || exit 1
+preview=$(open_preview "$pid") || exit 1
 
 # The swatch on the screen: cyan inside its frame, measured along a row
 # below its caption.

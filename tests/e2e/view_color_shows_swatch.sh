@@ -9,11 +9,7 @@ e2e_begin "$1"
 
 app_start
 pid=$APP_PID
-win=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-press_key "$win" F2
-dialog=$(wait_window '^Print Size$' "$pid") || exit 1
-press_key "$dialog" Return
-preview=$(wait_window '^Preview Color$' "$pid") || exit 1
+preview=$(open_preview "$pid") || exit 1
 
 [ "$(find_windows "$MAIN_TITLE_RE" "$pid" | count_lines)" -eq 0 ] ||
     fail "the main window is still visible with the preview"

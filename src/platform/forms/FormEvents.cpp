@@ -106,9 +106,8 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
         return true;
     }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    // The default button itself takes Enter as the default button too.
-    const bool controlTakesEnter =
-        control && control->takesEnter() && control != static_cast<Control *>(defaultButton_);
+    // A focused button presses itself, the default one included.
+    const bool controlTakesEnter = control && control->takesEnter();
     if (plain && enter && defaultButton_ && !controlTakesEnter &&
         defaultButton_->widget()->isEnabled()) {
         defaultButton_->click();

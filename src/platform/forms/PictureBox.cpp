@@ -8,13 +8,6 @@
 #include <QPainter>
 #include <cmath>
 
-namespace {
-
-constexpr double TwipsPerInch = 1440.0;
-constexpr double InchesPerMetre = 1 / 0.0254;
-
-} // namespace
-
 // The picture box owns its surface and so outlives it.
 class PictureSurface final : public QFrame
 {
@@ -161,10 +154,8 @@ QImage PictureBox::blankImage(QSize size) const
     // Fonts on the image are measured at the screen's resolution, and a
     // saved copy says how large it was on the screen.
     const ScreenMetrics &screen = ParentForm().screenMetrics();
-    image.setDotsPerMeterX(
-        static_cast<int>(std::lround(TwipsPerInch / screen.twipsPerPixelX() * InchesPerMetre)));
-    image.setDotsPerMeterY(
-        static_cast<int>(std::lround(TwipsPerInch / screen.twipsPerPixelY() * InchesPerMetre)));
+    image.setDotsPerMeterX(screen.dotsPerMetreX());
+    image.setDotsPerMeterY(screen.dotsPerMetreY());
     image.fill(toQColor(backColor_));
     return image;
 }
