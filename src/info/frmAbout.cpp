@@ -147,6 +147,7 @@ void frmAbout::designLink(Label &link, const QString &caption, const QString &ti
     link.setAutoSize(true);
     link.setForeColor(Black);
     link.setToolTipText(tip);
+    link.setMousePointer(Qt::PointingHandCursor); // a link, as elsewhere on the desktop
     link.setTabIndex(tab);
 }
 

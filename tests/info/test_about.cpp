@@ -141,6 +141,7 @@ class AboutTest : public QObject
 
         QTest::mouseMove(window, at(about.lblWeb));
         QVERIFY(linkLit(about.lblWeb));
+        QCOMPARE(about.lblWeb.widget()->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!linkLit(about.lblMail));
         // Straight onto the disclaimer and then the icon: the link stays lit.
         QTest::mouseMove(window, at(about.txtDisclaimer));

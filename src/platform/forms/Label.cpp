@@ -65,11 +65,6 @@ void Label::setTransparent(bool transparent)
     label_->setAutoFillBackground(!transparent);
 }
 
-bool Label::isTransparent() const
-{
-    return !label_->autoFillBackground();
-}
-
 void Label::setBackColor(ColorValue color)
 {
     QPalette pal = label_->palette();

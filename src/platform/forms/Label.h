@@ -24,7 +24,6 @@ class Label final : public Control
     // Transparent (the default) shows what lies behind the label; opaque
     // fills it with its background colour.
     void setTransparent(bool transparent);
-    [[nodiscard]] bool isTransparent() const;
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
 

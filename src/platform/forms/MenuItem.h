@@ -28,8 +28,6 @@ class MenuItem final : public Control
 
     [[nodiscard]] QAction *action() const { return action_; }
     [[nodiscard]] QString Caption() const;
-    // True for a menu on the menu bar, false for an item of a menu.
-    [[nodiscard]] bool isMenu() const { return menu_ != nullptr; }
     [[nodiscard]] bool hasBox() const override { return false; }
     void setShortcut(const QKeySequence &shortcut);
     void setChecked(bool checked);

@@ -36,7 +36,6 @@ class PictureBox final : public Control
     }
     void setBorderStyle(PictureBorder style);
     [[nodiscard]] bool hasBorder() const { return border_ != PictureBorder::None; }
-    [[nodiscard]] PictureBorder borderStyle() const { return border_; }
 
     // Drawing, in twips from the top-left corner of the drawing area.
     [[nodiscard]] double CurrentX() const { return currentX_; }
