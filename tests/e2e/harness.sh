@@ -193,6 +193,14 @@ press_key() {
     xdotool key "$2"
 }
 
+# keep_artifact FILE NAME: a copy in E2E_ARTIFACTS, when it is set, to look at.
+keep_artifact() {
+    if [ -n "${E2E_ARTIFACTS:-}" ]; then
+        mkdir -p "$E2E_ARTIFACTS"
+        cp "$1" "$E2E_ARTIFACTS/$2"
+    fi
+}
+
 # open_preview PID: View Color (F2) in the main window, then Enter in
 # "Print Size"; prints the id of the preview window that opens.
 open_preview() {

@@ -33,6 +33,7 @@ pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
 [ "$pages" = 1 ] || fail "the job has $pages pages, not 1"
 pdftoppm -r "$DPI" -png -singlefile "$pdf" "$WORK/page"
 page="$WORK/page.png"
+keep_artifact "$page" print_swatch_page.png
 page_width=$(identify -format '%w' "$page")
 
 # The swatch is the cyan area: exactly cyan, as the PDF keeps the picture

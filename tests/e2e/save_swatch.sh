@@ -65,6 +65,7 @@ check_bitmap() {
 save_as "$folder/teal.jpg"
 wait_caption teal.jpg
 check_bitmap "$folder/teal.jpg"
+keep_artifact "$folder/teal.jpg" save_swatch_teal.bmp
 
 save_as "$folder/teal"
 wait_caption teal
