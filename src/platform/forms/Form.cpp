@@ -6,6 +6,7 @@
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/forms/MenuItem.h"
+#include "platform/services/KeyboardReturn.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -83,7 +84,7 @@ void Form::showModal()
         return;
     }
     QPointer<Form> guard(this);
-    const QPointer<QWidget> opener = QApplication::activeWindow();
+    const KeyboardReturn opener;
     if (!isVisible()) {
         setWindowModality(Qt::ApplicationModal);
     }
@@ -97,11 +98,7 @@ void Form::showModal()
     if (guard) {
         modalLoop_ = nullptr;
     }
-    // The keyboard goes back to the window that opened this one. A window
-    // manager does it too; without one (a bare X server) nothing else would.
-    if (opener && opener != guard.data() && opener->isVisible()) {
-        opener->activateWindow();
-    }
+    opener.giveBack(guard.data());
 }
 
 void Form::hideForm()

@@ -1,6 +1,8 @@
 // Tintwell - message boxes shown with QMessageBox.
 #include "platform/services/QtMessageBoxService.h"
 
+#include "platform/services/KeyboardReturn.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -61,10 +63,13 @@ QtMessageBoxService::QtMessageBoxService(QString applicationTitle)
 
 MsgResult QtMessageBoxService::show(const MessageRequest &request)
 {
+    const KeyboardReturn opener;
     const QString title = request.title.isEmpty() ? applicationTitle_ : request.title;
     QMessageBox box(toQtIcon(request.icon), title, request.text, toQtButtons(request.buttons),
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::ApplicationModal);
-    return fromQtButton(box.exec());
+    const MsgResult result = fromQtButton(box.exec());
+    opener.giveBack();
+    return result;
 }

@@ -1,6 +1,7 @@
 // Tintwell - the Win32-style open and save dialogs over QFileDialog.
 #include "platform/win32/QtDialogCalls.h"
 
+#include "platform/services/KeyboardReturn.h"
 #include "platform/win32/DialogRecordText.h"
 #include "platform/win32/QtWindowCalls.h"
 
@@ -125,7 +126,9 @@ BOOL QtDialogCalls::run(OPENFILENAME &record, QFileDialog::AcceptMode mode)
     configure(*dialog, record, mode);
     installHook(*dialog, record);
     const QPointer<QFileDialog> alive = dialog.get();
+    const KeyboardReturn opener;
     const bool accepted = dialog->exec() == QDialog::Accepted;
+    opener.giveBack();
     if (alive.isNull()) {
         // The owner was destroyed while the dialog ran and took the dialog with it.
         (void)dialog.release();

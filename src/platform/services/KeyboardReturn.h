@@ -1,0 +1,26 @@
+// Tintwell - the keyboard handed back when a modal window closes.
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+// Remembers the window that has the keyboard as a modal window opens, and
+// gives it the keyboard back once that window has closed. A window manager
+// does this itself; on a bare X server nothing else would, and the keys a
+// person (or a screen reader) types next would reach no window.
+class KeyboardReturn
+{
+  public:
+    KeyboardReturn() : opener_(QApplication::activeWindow()) {}
+
+    void giveBack(const QWidget *closed = nullptr) const
+    {
+        if (opener_ && opener_ != closed && opener_->isVisible()) {
+            opener_->activateWindow();
+        }
+    }
+
+  private:
+    QPointer<QWidget> opener_;
+};
