@@ -54,6 +54,7 @@ void frmColors::designControls()
     Picture1.setTabIndex(14);
     Picture1.setBackColor(0);
     Picture1.setForeColor(RGB(255, 255, 255));
+    Picture1.setAccessibleRole(QAccessible::Graphic);
     Picture1.setAccessibleName(QStringLiteral("Color sample"));
 
     designChannel({hsbRed, txtRed}, lblRed, QStringLiteral("Red"), {375, 4710, 345, 240},
@@ -75,6 +76,7 @@ void frmColors::designControls()
     lstColors.setForeColor(RGB(0, 0, 255));
     lstColors.setToolTipText(pickHint);
     lstColors.setAccessibleName(QStringLiteral("Basic colors"));
+    lblBasicColors.setBuddy(lstColors);
     lstColors.setTabIndex(11);
 
     const ColorValue buttonColor = RGB(255, 255, 192);

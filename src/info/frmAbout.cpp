@@ -95,6 +95,8 @@ void frmAbout::designControls()
     picIcon.setBackColor(RGB(192, 192, 192));
     picIcon.setPicture(icon);
     picIcon.setTabIndex(1);
+    picIcon.setAccessibleRole(QAccessible::Graphic);
+    picIcon.setAccessibleName(QStringLiteral("Program icon"));
 
     lblTitle.Move(1290, 240, 3105, 480);
     lblTitle.setCaption(QStringLiteral("Application Title"));
@@ -132,6 +134,10 @@ void frmAbout::designControls()
     txtDisclaimer.setScrollBars(ScrollBars::Vertical);
     txtDisclaimer.setColors(RGB(255, 255, 192), Blue);
     txtDisclaimer.setTabIndex(8);
+    txtDisclaimer.setAccessibleName(QStringLiteral("Disclaimer"));
+    for (Line *line : {&Line1_0, &Line1_4}) {
+        line->setAccessibleRole(QAccessible::Separator);
+    }
 
     designLink(lblMail, QStringLiteral("Send Mail"), QStringLiteral("Send Us Your Comments."), 705,
                4);
@@ -153,6 +159,7 @@ void frmAbout::designLink(Label &link, const QString &caption, const QString &ti
 
 void frmAbout::connectLink(Label &link, const QString &address)
 {
+    link.setLink([this, address] { services_.urlOpener.open(QUrl(address)); });
     link.onMouseMove = [this, &link](Qt::MouseButtons, QPointF) { highlightLink(link); };
     link.onMouseDown = [&link](Qt::MouseButtons, QPointF) { link.setBorder(true); };
     link.onMouseUp = [this, &link, address](Qt::MouseButtons buttons, QPointF twips) {

@@ -25,6 +25,7 @@ frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frm
     txtHelp.setScrollBars(ScrollBars::Vertical);
     txtHelp.setColors(RGB(255, 255, 192), RGB(0, 0, 255));
     txtHelp.setTabIndex(0);
+    txtHelp.setAccessibleName(QStringLiteral("Instructions"));
     cmdClose.Move(1200, 960, 1215, 495);
     cmdClose.setCaption(QStringLiteral("Close"));
     cmdClose.setTabIndex(1);

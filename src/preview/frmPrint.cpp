@@ -46,7 +46,7 @@ void frmPrint::designSwatch()
     picColor.setFontSize(12);
     // System colour 8, the window text's colour.
     picColor.setForeColor(fromQColor(QApplication::palette().color(QPalette::WindowText)));
-    picColor.setAccessibleName(QStringLiteral("Color swatch"));
+    picColor.setAccessibleRole(QAccessible::Graphic);
 }
 
 void frmPrint::designToolbar()
@@ -54,29 +54,44 @@ void frmPrint::designToolbar()
     picToolbar.Move(0, 0, 10560, 600);
     picToolbar.setDockedTop(true);
     picToolbar.setBackColor(ToolbarColor);
+    picToolbar.setAccessibleRole(QAccessible::ToolBar);
 
     struct ButtonDesign
     {
         CommandButton &button;
         QRect box;
         const char *tip;
+        const char *name; // what a screen reader says: the buttons show only pictures
         const char *picture;
         int pixels;
         double fontSize;
     };
     for (const ButtonDesign &d : {
-             ButtonDesign{cmdClose, {15, 0, 1000, 600}, "Exit", "preview-close", 24, 8.25},
+             ButtonDesign{cmdClose, {15, 0, 1000, 600}, "Exit", "Exit", "preview-close", 24, 8.25},
              ButtonDesign{cmdChangeColor,
                           {1020, 0, 1000, 600},
+                          "Reset Color",
                           "Reset Color",
                           "preview-change-color",
                           24,
                           8.25},
+             ButtonDesign{cmdResize,
+                          {2025, 0, 1000, 600},
+                          "Resize Sample",
+                          "Resize Sample",
+                          "preview-resize",
+                          24,
+                          8.25},
              ButtonDesign{
-                 cmdResize, {2025, 0, 1000, 600}, "Resize Sample", "preview-resize", 24, 8.25},
-             ButtonDesign{cmdPrint, {3030, 0, 1000, 600}, "Print", "preview-print", 24, 12},
-             ButtonDesign{cmdRefresh, {4020, 0, 1000, 600}, "Refresh", "preview-refresh", 24, 8.25},
-             ButtonDesign{cmdSave, {5010, 15, 1000, 570}, "", "preview-save", 16, 8.25},
+                 cmdPrint, {3030, 0, 1000, 600}, "Print", "Print", "preview-print", 24, 12},
+             ButtonDesign{cmdRefresh,
+                          {4020, 0, 1000, 600},
+                          "Refresh",
+                          "Refresh",
+                          "preview-refresh",
+                          24,
+                          8.25},
+             ButtonDesign{cmdSave, {5010, 15, 1000, 570}, "", "Save", "preview-save", 16, 8.25},
          }) {
         // The buttons show no caption: their font matters only to the layout.
         d.button.setFontName(QStringLiteral("MS Sans Serif"));
@@ -84,12 +99,12 @@ void frmPrint::designToolbar()
         d.button.Move(d.box.x(), d.box.y(), d.box.width(), d.box.height());
         d.button.setBackColor(ToolbarColor);
         d.button.setToolTipText(QString::fromLatin1(d.tip));
+        d.button.setAccessibleName(QString::fromLatin1(d.name));
         d.button.setPicture(
             svgIcon(QStringLiteral(":/tintwell/%1.svg").arg(QLatin1String(d.picture)),
                     QSize(d.pixels, d.pixels)),
             QSize(d.pixels, d.pixels));
     }
-    cmdSave.setAccessibleName(QStringLiteral("Save"));
 
     lblHelp.Move(6225, 15, 3900, 555);
     lblHelp.setFontName(QStringLiteral("Trebuchet MS"));
@@ -172,6 +187,8 @@ void frmPrint::DrawSwatch()
     picColor.Print(QStringLiteral("RED: ") + amounts.red);
     picColor.Print(QStringLiteral("GREEN: ") + amounts.green);
     picColor.Print(QStringLiteral("BLUE: ") + amounts.blue);
+    picColor.setAccessibleName(QStringLiteral("Swatch, red %1, green %2, blue %3")
+                                   .arg(amounts.red, amounts.green, amounts.blue));
     Refresh();
 }
 

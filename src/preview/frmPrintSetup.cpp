@@ -102,8 +102,11 @@ void frmPrintSetup::designControls()
         list->setFontName(QStringLiteral("Arial"));
         list->setFontSize(12);
     }
+    // A list shows only its value: screen readers take its name from its label.
     txtHeight.setAccessibleName(QStringLiteral("Height"));
     txtWidth.setAccessibleName(QStringLiteral("Width"));
+    lblHeight.setBuddy(txtHeight);
+    lblWidth.setBuddy(txtWidth);
 
     cmdOK.setFontName(QStringLiteral("Arial"));
     cmdOK.setFontSize(9.75);

@@ -3,6 +3,7 @@
 
 #include "platform/forms/FontFamilies.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/FormAccessibility.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QWidget>
@@ -185,6 +186,13 @@ void Control::setAccessibleName(const QString &name)
 {
     if (QWidget *w = widget()) {
         w->setAccessibleName(name);
+    }
+}
+
+void Control::setAccessibleRole(QAccessible::Role role)
+{
+    if (QWidget *w = widget()) {
+        ::setAccessibleRole(*w, role);
     }
 }
 

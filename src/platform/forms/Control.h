@@ -3,6 +3,7 @@
 // scales) and how its geometry scales.
 #pragma once
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -84,6 +85,8 @@ class Control
     void setTabIndex(int index) { tabIndex_ = index; }
     void setToolTipText(const QString &text);
     void setAccessibleName(const QString &name);
+    // The role screen readers announce, where the widget's own would mislead.
+    void setAccessibleRole(QAccessible::Role role);
     void setEnabled(bool enabled);
     void setVisible(bool visible);
     void setMousePointer(Qt::CursorShape shape);

@@ -3,12 +3,95 @@
 #include "platform/forms/Label.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/FormAccessibility.h"
 #include "platform/services/ScreenMetrics.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <mutex>
+
+// A caption that can also be a link, followed from the keyboard.
+class LabelWidget final : public QLabel
+{
+  public:
+    using QLabel::QLabel;
+
+    std::function<void()> follow;
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (follow && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            follow();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (follow && hasFocus()) {
+            QStylePainter painter(this);
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        }
+    }
+};
+
+namespace {
+
+// A link label as screen readers see it: named by its caption, pressed
+// through the accessibility bus as with Enter.
+class LinkAccessible final : public QAccessibleWidget
+{
+  public:
+    explicit LinkAccessible(LabelWidget *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return link()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    [[nodiscard]] QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && link()->follow) {
+            link()->follow();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+  private:
+    [[nodiscard]] LabelWidget *link() const { return static_cast<LabelWidget *>(widget()); }
+};
+
+QAccessibleInterface *forLink(const QString & /*className*/, QObject *object)
+{
+    auto *label = dynamic_cast<LabelWidget *>(object);
+    if (!label || !label->follow) {
+        return nullptr;
+    }
+    return new LinkAccessible(label); // owned by Qt's accessibility cache
+}
+
+} // namespace
 
 Label::Label(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), label_(new QLabel(form.containerWidget(container)))
+    : Control(form, std::move(name)), label_(new LabelWidget(form.containerWidget(container)))
 {
     label_->setAutoFillBackground(false);
     label_->setTextFormat(Qt::PlainText);
@@ -75,6 +158,25 @@ void Label::setBackColor(ColorValue color)
 ColorValue Label::BackColor() const
 {
     return fromQColor(label_->palette().color(QPalette::Window));
+}
+
+void Label::setBuddy(Control &described)
+{
+    label_->setBuddy(described.widget());
+}
+
+void Label::setLink(std::function<void()> follow)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(forLink); });
+    label_->follow = std::move(follow);
+    label_->setFocusPolicy(label_->follow ? Qt::StrongFocus : Qt::NoFocus);
+    renewAccessibleObject(*label_);
+}
+
+bool Label::takesEnter() const
+{
+    return label_->follow != nullptr;
 }
 
 void Label::applyGeometry()

@@ -5,7 +5,9 @@
 #include "platform/ColorValue.h"
 #include "platform/forms/Control.h"
 
-class QLabel;
+#include <functional>
+
+class LabelWidget;
 
 class Label final : public Control
 {
@@ -27,12 +29,20 @@ class Label final : public Control
     void setBackColor(ColorValue color);
     [[nodiscard]] ColorValue BackColor() const;
 
+    // Names the control this label describes, for screen readers: a list
+    // that shows only its value is then read with the label's caption.
+    void setBuddy(Control &described);
+    // Makes the label a link: a tab stop that Enter or Space follows, shown
+    // to screen readers as a link. The mouse is left to the window's handlers.
+    void setLink(std::function<void()> follow);
+
     [[nodiscard]] bool scalesFont() const override { return true; }
+    [[nodiscard]] bool takesEnter() const override;
 
   protected:
     void applyGeometry() override;
 
   private:
-    QLabel *label_;
+    LabelWidget *label_;
     bool autoSize_ = false;
 };
