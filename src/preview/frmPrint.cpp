@@ -35,7 +35,7 @@ void frmPrint::designWindow()
     setBackColor(RGB(255, 255, 255));
     setClientSize(10560, 7350);
     setCancelButton(&cmdClose);
-    setWindowIcon(previewWindowIcon());
+    setWindowIcon(previewWindowIcon(pictures()));
 }
 
 void frmPrint::designSwatch()
@@ -84,10 +84,8 @@ void frmPrint::designToolbar()
         d.button.Move(d.box.x(), d.box.y(), d.box.width(), d.box.height());
         d.button.setBackColor(ToolbarColor);
         d.button.setToolTipText(QString::fromLatin1(d.tip));
-        d.button.setPicture(
-            svgIcon(QStringLiteral(":/tintwell/%1.svg").arg(QLatin1String(d.picture)),
-                    QSize(d.pixels, d.pixels)),
-            QSize(d.pixels, d.pixels));
+        d.button.setPicture(toolbarIcon(pictures(), QLatin1String(d.picture), d.pixels),
+                            QSize(d.pixels, d.pixels));
     }
     cmdSave.setAccessibleName(QStringLiteral("Save"));
 
