@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; the build logic lives in CMake.
-.PHONY: all run test test-default test-sanitize bench package deps build build-sanitize format clean
+.PHONY: all run test test-default test-sanitize bench monkey package deps build build-sanitize format clean
 
 JOBS ?= $(shell nproc)
 
@@ -29,6 +29,13 @@ test-sanitize: build-sanitize
 
 bench: build
 	@scripts/run-bench build/default
+
+# Random keys and clicks on the sanitizer build: make monkey EVENTS=5000 SEED=42
+# (without SEED a seed is drawn and printed).
+EVENTS ?= 3000
+SEED ?=
+monkey: build-sanitize
+	@tests/monkey/monkey.sh build/sanitize/src/app/tintwell $(EVENTS) $(SEED)
 
 # A Debian package of the default build: build/default/tintwell_<version>_<arch>.deb
 package: build

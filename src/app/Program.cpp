@@ -24,7 +24,8 @@ std::unique_ptr<SwatchOutput> swatchOutputFor(const ProgramServices &services)
 } // namespace
 
 Program::Program(ProgramServices services)
-    : services_(std::move(services)), formContext_{services_.screen, loadedForms_}, colors_([this] {
+    : services_(std::move(services)), formContext_{services_.screen, loadedForms_, pictures_},
+      colors_([this] {
           return std::make_unique<frmColors>(
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});

@@ -7,6 +7,7 @@
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "platform/forms/FormInstance.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/forms/LoadedForms.h"
 #include "preview/PreviewLinks.h"
 #include "preview/SwatchCommands.h"
@@ -72,6 +73,7 @@ class Program : public MainWindowCommands, public PreviewLinks
   private:
     ProgramServices services_;
     LoadedForms loadedForms_;
+    FormPictures pictures_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
     std::unique_ptr<SwatchOutput> swatchOutput_;

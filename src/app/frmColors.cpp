@@ -13,6 +13,8 @@
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/SingleInstance.h"
 
+#include "platform/forms/FormPictures.h"
+
 #include <QIcon>
 #include <cmath>
 
@@ -39,7 +41,7 @@ void frmColors::designWindow()
     setStartUpPosition(StartUpPosition::CenterScreen);
     setKeyPreview(true);
     setCancelButton(&cmdExit);
-    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
+    setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 }
 
 void frmColors::designControls()

@@ -8,7 +8,9 @@
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/UrlOpener.h"
 
+#include "platform/forms/FormPictures.h"
 #include <QApplication>
+
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
@@ -78,7 +80,7 @@ void frmAbout::designWindow()
     setBackColor(RGB(0, 192, 192));
     setDefaultButton(&cmdOK);
     setCancelButton(&cmdOK);
-    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
+    setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 }
 
 void frmAbout::designControls()

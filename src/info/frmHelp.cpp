@@ -4,6 +4,8 @@
 #include "info/HelpText.h"
 #include "layout/modResize.h"
 
+#include "platform/forms/FormPictures.h"
+
 #include <QIcon>
 
 frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frmHelp"))
@@ -14,7 +16,7 @@ frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frm
     setClientSize(6105, 4425);
     setStartUpPosition(StartUpPosition::CenterOwner);
     setCancelButton(&cmdClose);
-    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
+    setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 
     for (Control *c : Controls()) {
         c->setFontName(QStringLiteral("Arial"));

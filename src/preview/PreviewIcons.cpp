@@ -1,6 +1,8 @@
 // Tintwell - the pictures of the preview's toolbar and the two windows' icons.
 #include "preview/PreviewIcons.h"
 
+#include "platform/forms/FormPictures.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -23,12 +25,19 @@ QIcon svgIcon(const QString &resource, QSize size)
     return icon;
 }
 
-QIcon previewWindowIcon()
+QIcon toolbarIcon(FormPictures &pictures, const QString &name, int pixels)
 {
-    return svgIcon(QStringLiteral(":/tintwell/preview-window.svg"), QSize(16, 16));
+    const QString resource = QStringLiteral(":/tintwell/%1.svg").arg(name);
+    return pictures.icon(resource + QLatin1Char('@') + QString::number(pixels),
+                         [&] { return svgIcon(resource, QSize(pixels, pixels)); });
 }
 
-QIcon printSizeWindowIcon()
+QIcon previewWindowIcon(FormPictures &pictures)
 {
-    return svgIcon(QStringLiteral(":/tintwell/print-size-window.svg"), QSize(16, 16));
+    return toolbarIcon(pictures, QStringLiteral("preview-window"), 16);
+}
+
+QIcon printSizeWindowIcon(FormPictures &pictures)
+{
+    return toolbarIcon(pictures, QStringLiteral("print-size-window"), 16);
 }

@@ -4,8 +4,13 @@
 #include <QIcon>
 #include <QSize>
 
+class FormPictures;
+
 // The drawing of the resource at the given size, sharp at 1x and 2x.
 [[nodiscard]] QIcon svgIcon(const QString &resource, QSize size);
 
-[[nodiscard]] QIcon previewWindowIcon();
-[[nodiscard]] QIcon printSizeWindowIcon();
+// The program's drawing of a toolbar picture (":/tintwell/NAME.svg"), made
+// on its first use.
+[[nodiscard]] QIcon toolbarIcon(FormPictures &pictures, const QString &name, int pixels);
+[[nodiscard]] QIcon previewWindowIcon(FormPictures &pictures);
+[[nodiscard]] QIcon printSizeWindowIcon(FormPictures &pictures);

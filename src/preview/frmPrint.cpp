@@ -35,7 +35,7 @@ void frmPrint::designWindow()
     setBackColor(RGB(255, 255, 255));
     setClientSize(10560, 7350);
     setCancelButton(&cmdClose);
-    setWindowIcon(previewWindowIcon());
+    setWindowIcon(previewWindowIcon(pictures()));
 }
 
 void frmPrint::designSwatch()
@@ -100,10 +100,8 @@ void frmPrint::designToolbar()
         d.button.setBackColor(ToolbarColor);
         d.button.setToolTipText(QString::fromLatin1(d.tip));
         d.button.setAccessibleName(QString::fromLatin1(d.name));
-        d.button.setPicture(
-            svgIcon(QStringLiteral(":/tintwell/%1.svg").arg(QLatin1String(d.picture)),
-                    QSize(d.pixels, d.pixels)),
-            QSize(d.pixels, d.pixels));
+        d.button.setPicture(toolbarIcon(pictures(), QLatin1String(d.picture), d.pixels),
+                            QSize(d.pixels, d.pixels));
     }
 
     lblHelp.Move(6225, 15, 3900, 555);

@@ -61,7 +61,7 @@ void frmPrintSetup::designWindow()
     setBackColor(scrollBarColor());
     setStartUpPosition(StartUpPosition::CenterOwner);
     setDefaultButton(&cmdOK);
-    setWindowIcon(printSizeWindowIcon());
+    setWindowIcon(printSizeWindowIcon(pictures()));
 }
 
 void frmPrintSetup::designControls()

@@ -1,6 +1,7 @@
 // Tintwell tests - the forms layer: geometry in twips, notifications, keys,
 // the form lifecycle.
 #include "platform/forms/FormInstance.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/forms/LoadedForms.h"
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
@@ -42,7 +43,8 @@ class FormsTest : public QObject
   private:
     FakeScreenMetrics screen_;
     LoadedForms loaded_;
-    FormContext context_{screen_, loaded_};
+    FormPictures pictures_;
+    FormContext context_{screen_, loaded_, pictures_};
 
     std::unique_ptr<TestForm> shownForm()
     {

@@ -3,6 +3,7 @@
 #include "InfoFixture.h"
 #include "app/modSetColor.h"
 #include "platform/forms/FormInstance.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/forms/LoadedForms.h"
 
 #include <QWindow>
@@ -57,13 +58,14 @@ class AboutTest : public QObject
         QFETCH(QString, version);
         FakeScreenMetrics screen;
         LoadedForms loaded;
+        FormPictures pictures;
         FakeUrlOpener opener;
         FakeClock clock(year);
         AppInfo info = currentAppInfo();
         info.major = major;
         info.minor = minor;
         info.revision = 7;
-        frmAbout about(FormContext{screen, loaded}, AboutServices{info, opener, clock});
+        frmAbout about(FormContext{screen, loaded, pictures}, AboutServices{info, opener, clock});
         about.load();
         QCOMPARE(about.windowTitle(), QStringLiteral("About Tintwell..."));
         QCOMPARE(about.lblVersion.Caption(), version);

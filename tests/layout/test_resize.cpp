@@ -1,5 +1,6 @@
 // Tintwell tests - fitting a window laid out for 1024 x 768 to other screens.
 #include "layout/modResize.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/forms/LoadedForms.h"
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
@@ -16,7 +17,8 @@ struct ScaledScreen
     }
     FakeScreenMetrics screen;
     LoadedForms loaded;
-    TestForm form{{screen, loaded}};
+    FormPictures pictures;
+    TestForm form{{screen, loaded, pictures}};
 };
 
 // The screen of the current data row, with a test form laid out for it.
@@ -127,7 +129,8 @@ class ResizeTest : public QObject
     {
         FakeScreenMetrics screen;
         LoadedForms loaded;
-        TestForm form({screen, loaded});
+        FormPictures pictures;
+        TestForm form({screen, loaded, pictures});
         const QRect before = form.text.widget()->geometry();
         const QSize formBefore = form.size();
         ResizeForm(form);
@@ -141,7 +144,8 @@ class ResizeTest : public QObject
         // controls keep their design size instead of collapsing to nothing.
         FakeScreenMetrics screen(0, 0, 15);
         LoadedForms loaded;
-        TestForm form({screen, loaded});
+        FormPictures pictures;
+        TestForm form({screen, loaded, pictures});
         const QSize formBefore = form.size();
         const QRect textBefore = form.text.widget()->geometry();
         const double fontBefore = form.text.FontSize();

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 
 namespace {
@@ -37,6 +38,11 @@ QRectF swatchTwips(const frmPrint &preview)
 {
     const PictureBox &s = preview.picColor;
     return {s.Left(), s.Top(), s.Width(), s.Height()};
+}
+
+QIcon pictureOf(CommandButton &button)
+{
+    return static_cast<QPushButton *>(button.widget())->icon();
 }
 
 void pressKey(QWidget *widget, char key)
@@ -308,6 +314,14 @@ class PreviewTest : public QObject
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         QVERIFY(!f.colors().isVisible());
+        // What Qt cached while drawing the preview is keyed to this load's
+        // palettes and icons: an unloaded preview takes it along (the
+        // long-use benchmark's 1000 openings had filled the 10 MB cache).
+        const QString drawn = QStringLiteral("cached while the preview was open");
+        QPixmapCache::insert(drawn, QPixmap(8, 8));
+        // The icons are the program's, not the load's: the same ones come back.
+        const qint64 printIcon = pictureOf(p->cmdPrint).cacheKey();
+        const qint64 windowIcon = p->windowIcon().cacheKey();
         if (how == QLatin1String("cmdChangeColor")) {
             p->cmdChangeColor.click();
         } else if (how == QLatin1String("mnuReset")) {
@@ -321,11 +335,16 @@ class PreviewTest : public QObject
         QVERIFY(!p->isVisible());
         QCOMPARE(f.preview() != nullptr, staysLoaded);
         QCOMPARE(f.processEnds, 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QPixmap kept;
+        QCOMPARE(QPixmapCache::find(drawn, &kept), staysLoaded);
 
         // A new colour, View Color and OK: the swatch shows it and its numbers.
         f.colors().lstColors.setListIndex(11); // "Orange"
         p = f.openPreview();
         QVERIFY(p);
+        QCOMPARE(pictureOf(p->cmdPrint).cacheKey(), printIcon);
+        QCOMPARE(p->windowIcon().cacheKey(), windowIcon);
         const QImage image = p->picColor.Image();
         QCOMPARE(image, expectedSwatch(image, QColor(255, 153, 51),
                                        {QStringLiteral("RED: 255"), QStringLiteral("GREEN: 153"),

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CommandButton;
+class FormPictures;
 class LoadedForms;
 class MenuItem;
 class QEventLoop;
@@ -19,11 +20,13 @@ class QMenuBar;
 class ScreenMetrics;
 
 // What every form needs from the program: the screen it lays itself out
-// for, and the list of loaded forms it enters when it loads.
+// for, the list of loaded forms it enters when it loads, and the icons that
+// outlive each opening of a window.
 struct FormContext
 {
     const ScreenMetrics &screen;
     LoadedForms &loadedForms;
+    FormPictures &pictures;
 };
 
 enum class StartUpPosition
@@ -110,6 +113,7 @@ class Form : public QWidget
     void setDefaultButton(CommandButton *button) { defaultButton_ = button; }
     void setCancelButton(CommandButton *button) { cancelButton_ = button; }
     [[nodiscard]] LoadedForms &loadedForms() const { return loadedForms_; }
+    [[nodiscard]] FormPictures &pictures() const { return pictures_; }
 
     // The form's own handlers.
     virtual void Form_Load() {}
@@ -155,6 +159,7 @@ class Form : public QWidget
 
     const ScreenMetrics &screen_;
     LoadedForms &loadedForms_;
+    FormPictures &pictures_;
     QWidget *const client_;
     QMenuBar *menuBar_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
