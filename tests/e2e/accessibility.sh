@@ -16,13 +16,7 @@ command -v dbus-run-session >/dev/null || skip "no dbus-run-session (Debian pack
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (package python3-pyatspi)"
 
 # The about window's link hands its address to the desktop's opener.
-mkdir "$WORK/bin"
-cat >"$WORK/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$*" >>"$WORK/opened.txt"
-SCRIPT
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+record_opener
 
 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/accessibility.py" "$APP" "$WORK" \
     2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' >&2)

@@ -181,6 +181,30 @@ wait_window() {
 
 count_lines() { grep -c . || true; }
 
+# wait_gone TITLE_RE PID WHAT: waits until the process shows no window with
+# that title; fails, naming WHAT, after the timeout.
+wait_gone() {
+    local deadline
+    deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    while [ -n "$(find_windows "$1" "$2")" ]; do
+        [ "$(now_us)" -lt "$deadline" ] || fail "$3 still shown"
+        sleep 0.05
+    done
+}
+
+# record_opener: the desktop's opener for the programs started after it is a
+# recording xdg-open, which appends each address it is given to OPENED.
+record_opener() {
+    OPENED="$WORK/opened.txt"
+    mkdir -p "$WORK/bin"
+    cat >"$WORK/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$*" >>"$OPENED"
+SCRIPT
+    chmod +x "$WORK/bin/xdg-open"
+    export PATH="$WORK/bin:$PATH"
+}
+
 # other_windows PID WINDOW: the process's visible windows besides that one.
 other_windows() {
     find_windows '' "$1" | { grep -vx "$2" || true; }

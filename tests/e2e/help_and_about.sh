@@ -8,13 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$1"
 
-mkdir "$WORK/bin"
-cat >"$WORK/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$*" >>"$WORK/opened.txt"
-SCRIPT
-chmod +x "$WORK/bin/xdg-open"
-export PATH="$WORK/bin:$PATH"
+record_opener
 
 app_start
 pid=$APP_PID
@@ -31,11 +25,7 @@ xprop -id "$help" WM_TRANSIENT_FOR | grep -q 'window id' ||
     fail "help window is not transient: a task bar would list it"
 
 press_key "$help" Escape
-deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
-while [ -n "$(find_windows '^Tintwell  HELP$' "$pid")" ]; do
-    [ "$(now_us)" -lt "$deadline" ] || fail "help window still shown after Esc"
-    sleep 0.05
-done
+wait_gone '^Tintwell  HELP$' "$pid" "help window after Esc"
 is_running "$pid" || fail "the program ended with the help window"
 [ -n "$(find_windows "$MAIN_TITLE_RE" "$pid")" ] || fail "the main window went with the help window"
 
@@ -50,18 +40,14 @@ wait_pixels "$CYAN" $((WIN_X + 330)) $((WIN_Y + 165))
 xdotool mousemove --window "$about" 280 377 click 1
 xdotool mousemove --window "$about" 70 377 click 1
 deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
-until [ "$(count_lines <"$WORK/opened.txt" 2>/dev/null)" = 2 ]; do
-    [ "$(now_us)" -lt "$deadline" ] || fail "the opener was asked for: $(cat "$WORK/opened.txt" 2>/dev/null)"
+until [ "$(count_lines <"$OPENED" 2>/dev/null)" = 2 ]; do
+    [ "$(now_us)" -lt "$deadline" ] || fail "the opener was asked for: $(cat "$OPENED" 2>/dev/null)"
     sleep 0.05
 done
 expected=$'http://www.tintwell.example/\nmailto:comments@tintwell.example'
-[ "$(cat "$WORK/opened.txt")" = "$expected" ] ||
-    fail "the opener was given '$(cat "$WORK/opened.txt")'"
+[ "$(cat "$OPENED")" = "$expected" ] ||
+    fail "the opener was given '$(cat "$OPENED")'"
 
 # The window answers at once after the links: Esc closes it.
 press_key "$about" Escape
-deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
-while [ -n "$(find_windows '^About Tintwell' "$pid")" ]; do
-    [ "$(now_us)" -lt "$deadline" ] || fail "about window still shown after Esc"
-    sleep 0.05
-done
+wait_gone '^About Tintwell' "$pid" "about window after Esc"
