@@ -98,6 +98,8 @@ _cups_server_bin() {
         ln -s "/usr/lib/cups/$part" "$bin/$part"
     done
     _cups_write_backend "$bin/backend/tintwelljobs"
+    # For driverless queues that reach an IPP printer (tests/e2e/ipp-printer.sh).
+    ln -s /usr/lib/cups/backend/ipp "$bin/backend/ipp"
 }
 
 start_private_cups() {
@@ -125,6 +127,8 @@ start_private_cups() {
     mkdir -p "$dir"/{spool/tmp,cache,state,tmp,log,ppd} "$CUPS_JOBS"
     chmod 0755 "$dir"
     chmod 0777 "$CUPS_JOBS"
+    # Filters run as lp and keep their temporary files here.
+    chmod 1777 "$dir/tmp"
     _cups_write_config "$dir"
     _cups_server_bin "$dir/bin"
     PATH="$PATH:/usr/sbin" cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
@@ -132,9 +136,12 @@ start_private_cups() {
     CUPS_PID=$!
 
     # Every CUPS client of this shell asks this scheduler, and nothing else
-    # chooses its destination: no lpoptions of the machine or of the user.
+    # chooses its destination: no lpoptions or client.conf of the machine
+    # (they are read from CUPS_SERVERROOT) or of the user (from ~/.cups).
     export CUPS_SERVER="$dir/cups.sock"
     export CUPS_SERVERROOT="$dir"
+    export HOME="$dir/home"
+    mkdir -p "$HOME"
     unset LPDEST PRINTER
     deadline=$(($(_cups_now_us) + 15000000))
     until lpstat -r 2>/dev/null | grep -q 'is running'; do

@@ -7,6 +7,8 @@
 #include "preview/frmPrint.h"
 
 #include <QImage>
+#include <QPointer>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -15,17 +17,68 @@ const char *const NoPrinterAdvice =
     "default printer, then print the color again.";
 const char *const JobAdvice =
     "Check that the default printer is switched on and accepts jobs, then print the color again.";
+const char *const SmallerAdvice =
+    "Choose a smaller size with Change Size, then print the color again.";
+
+// Lengths in the paper's own units: millimetres for metric paper
+// ("iso_a4_210x297mm"), inches for the rest.
+QString length(double twips, bool metric)
+{
+    return metric ? QString::number(twips / 1440 * 25.4, 'f', 0)
+                  : QString::number(twips / 1440, 'f', 2);
+}
+
+QString unit(bool metric)
+{
+    return metric ? QStringLiteral("mm") : QStringLiteral("in");
+}
+
+QString size(QSizeF twips, bool metric)
+{
+    return QStringLiteral("%1 x %2 %3")
+        .arg(length(twips.width(), metric), length(twips.height(), metric), unit(metric));
+}
+
+// Why the swatch, top at `top`, cannot go on the paper whole; empty when it
+// can. A clipped swatch would be the wrong colour sample to take along.
+QString doesNotFit(QSizeF swatch, double top, const PrinterPaper &paper)
+{
+    const QSizeF printable = paper.printableTwips;
+    if (swatch.width() <= printable.width() && top + swatch.height() <= printable.height()) {
+        return {};
+    }
+    const bool metric = paper.name.endsWith(QStringLiteral("mm"));
+    return QStringLiteral("a swatch of %1, %2 %3 below the top of the page's printable area, "
+                          "does not fit on the paper \"%4\", whose printable area is %5")
+        .arg(size(swatch, metric), length(top, metric), unit(metric), paper.name,
+             size(printable, metric));
+}
 
 } // namespace
 
 void SwatchCommands::PrintColor(frmPrint &preview)
 {
+    // The windows answer while the printing system is asked: a second Print
+    // meanwhile starts nothing.
+    if (printing_) {
+        return;
+    }
+    const QScopedValueRollback busy(printing_, true);
+    const QPointer<frmPrint> open(&preview);
     PrinterService &printer = services_.printer;
     // Asked before anything else: "print now?" when nothing can print would
-    // promise a page that never comes, and without a default Qt would
-    // quietly pick another printer.
+    // promise a page that never comes.
     if (const OutputResult found = printer.checkDefaultPrinter(); !found.ok()) {
         tellNotPrinted(found.reason(), QString::fromLatin1(NoPrinterAdvice));
+        return;
+    }
+    if (!open) {
+        return; // the preview was closed while the printer was looked for
+    }
+    const float y = 1000 * YFactor;
+    const QSizeF swatch(preview.picColor.Width(), preview.picColor.Height());
+    if (const QString why = doesNotFit(swatch, y, printer.paper()); !why.isEmpty()) {
+        tellNotPrinted(why, QString::fromLatin1(SmallerAdvice));
         return;
     }
     printer.setHighQuality();
@@ -34,12 +87,11 @@ void SwatchCommands::PrintColor(frmPrint &preview)
     const MsgResult answer =
         messages_.show({QStringLiteral("Do You Want To Print This Color"),
                         QStringLiteral("PRINT NOW?"), MsgIcon::None, MsgButtons::YesNo});
-    if (answer != MsgResult::Yes) {
+    if (answer != MsgResult::Yes || !open) {
         return;
     }
     const auto swatchWidth = static_cast<float>(preview.picColor.Width());
     const float x = (static_cast<float>(printer.pageWidthTwips()) - swatchWidth) / 2;
-    const float y = 1000 * YFactor;
     OutputResult printed = printer.drawPicture(picture, QPointF(x, y));
     if (printed.ok()) {
         printed = printer.endDocument();

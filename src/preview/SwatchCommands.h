@@ -53,4 +53,5 @@ class SwatchCommands final : public SwatchOutput
 
     MessageBoxService &messages_;
     OutputServices services_;
+    bool printing_ = false; // a print is waiting for the printing system
 };

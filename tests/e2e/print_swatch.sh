@@ -54,8 +54,8 @@ off=$((left - want_left))
 ((${off#-} <= 3)) ||
     fail "the swatch starts $left px from the page's left edge, not $want_left"
 # 1000 twips below the top of the printable area, which lies within a
-# quarter of an inch of the paper's edge.
-((top >= 1000 * DPI / 1440 && top <= 1360 * DPI / 1440)) ||
+# quarter of an inch of the paper's edge (at it, on this raw queue).
+((top >= 1000 * DPI / 1440 - 2 && top <= 1360 * DPI / 1440)) ||
     fail "the swatch starts $top px from the top of the page, not 1000 twips below the margin"
 dark=$(convert "$page" -crop "80x40+$left+$top" +repage -colorspace gray \
     -format '%[fx:minima.intensity < 0.3 ? 1 : 0]' info:)

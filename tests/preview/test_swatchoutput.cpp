@@ -70,39 +70,69 @@ class SwatchOutputTest : public QObject
     void printing_data()
     {
         QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("paper"); // name, printable width and height in twips
         QTest::addColumn<QString>("noPrinter");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("endFailure");
+        QTest::addColumn<bool>("printAgainWhileChecking");
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<QString>("message");
 
-        const QStringList settings{"check", "quality", "color", Asked};
+        const QString letter = QStringLiteral("na_letter_8.5x11in 12240 15840");
+        const QStringList settings{"check", "paper", "quality", "color", Asked};
         const QStringList printed = settings + QStringList{"page width", "draw", "end"};
-        QTest::newRow("Yes prints the 2 x 2 swatch") << 2 << "" << true << "" << printed << "";
-        QTest::newRow("height 9 ends above 13600 twips") << 9 << "" << true << "" << printed << "";
-        QTest::newRow("No prints nothing") << 2 << "" << false << "" << settings << "";
+        QTest::newRow("Yes prints the 2 x 2 swatch")
+            << 2 << letter << "" << true << "" << false << printed << "";
+        QTest::newRow("height 9 ends above 13600 twips")
+            << 9 << letter << "" << true << "" << false << printed << "";
+        QTest::newRow("No prints nothing")
+            << 2 << letter << "" << false << "" << false << settings << "";
         QTest::newRow("no default printer: not even asked")
-            << 2 << "no printer is set as the default printer" << true << ""
+            << 2 << letter << "no printer is set as the default printer" << true << "" << false
             << QStringList{"check", Told}
             << "The color was not printed: no printer is set as the default printer.\n\n";
         QTest::newRow("the queue refuses the job")
-            << 2 << "" << true << "the printer \"office\" did not take the job: stopped."
-            << printed + QStringList{Told}
+            << 2 << letter << "" << true << "the printer \"office\" did not take the job: stopped."
+            << false << printed + QStringList{Told}
             << "The color was not printed: the printer \"office\" did not take the job: "
                "stopped.\n\n";
+        QTest::newRow("height 9 is too tall for A5: not asked, not clipped")
+            << 9 << "iso_a5_148x210mm 7670 11186"
+            << "" << true << "" << false << QStringList{"check", "paper", Told}
+            << "The color was not printed: a swatch of 49 x 222 mm, 18 mm below the top of the "
+               "page's printable area, does not fit on the paper \"iso_a5_148x210mm\", whose "
+               "printable area is 135 x 197 mm.\n\n";
+        QTest::newRow("height 6 is too tall for 4 x 6 in photo paper")
+            << 6 << "na_index-4x6_4x6in 5760 8640"
+            << "" << true << "" << false << QStringList{"check", "paper", Told}
+            << "The color was not printed: a swatch of 1.94 x 5.83 in, 0.69 in below the top of "
+               "the page's printable area, does not fit on the paper \"na_index-4x6_4x6in\", "
+               "whose printable area is 4.00 x 6.00 in.\n\n";
+        QTest::newRow("a second Print while the printer is looked for starts nothing")
+            << 2 << letter << "" << true << "" << true << printed << "";
     }
 
     void printing()
     {
         QFETCH(int, height);
+        QFETCH(QString, paper);
         QFETCH(QString, noPrinter);
         QFETCH(bool, yes);
         QFETCH(QString, endFailure);
+        QFETCH(bool, printAgainWhileChecking);
         QFETCH(QStringList, expectedCalls);
         QFETCH(QString, message);
         OutputFixture fixture;
         frmPrint *preview = fixture.openPreview(height);
         QVERIFY(preview);
+        const QStringList paperParts = paper.split(QLatin1Char(' '));
+        fixture.printer.paperFound = {paperParts[0],
+                                      QSizeF(paperParts[1].toDouble(), paperParts[2].toDouble())};
+        if (printAgainWhileChecking) {
+            fixture.printer.whileChecking = [preview] {
+                QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+            };
+        }
         fixture.printer.noDefaultPrinter = noPrinter;
         fixture.printer.endFailure = endFailure;
         fixture.app.messages.answers = {yes ? MsgResult::Yes : MsgResult::No};

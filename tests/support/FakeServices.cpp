@@ -2,6 +2,7 @@
 #include "support/FakeServices.h"
 
 #include <stdexcept>
+#include <utility>
 
 MsgResult FakeMessageBoxService::show(const MessageRequest &request)
 {
@@ -29,8 +30,17 @@ void FakePrinterService::note(const QString &call)
 OutputResult FakePrinterService::checkDefaultPrinter()
 {
     note(QStringLiteral("check"));
+    if (whileChecking) {
+        std::exchange(whileChecking, nullptr)(); // once
+    }
     return noDefaultPrinter.isEmpty() ? OutputResult::success()
                                       : OutputResult::failure(noDefaultPrinter);
+}
+
+PrinterPaper FakePrinterService::paper()
+{
+    note(QStringLiteral("paper"));
+    return paperFound;
 }
 
 void FakePrinterService::setHighQuality()
@@ -48,7 +58,7 @@ void FakePrinterService::setColorOutput()
 double FakePrinterService::pageWidthTwips()
 {
     note(QStringLiteral("page width"));
-    return pageWidth;
+    return paperFound.printableTwips.width();
 }
 
 OutputResult FakePrinterService::drawPicture(const QImage &picture, QPointF topLeftTwips)

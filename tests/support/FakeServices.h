@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,13 +46,17 @@ class FakePrinterService final : public PrinterService
     };
 
     OutputResult checkDefaultPrinter() override;
+    [[nodiscard]] PrinterPaper paper() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;
     OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
     OutputResult endDocument() override;
 
-    double pageWidth = 12240; // a letter-size page less no margins: 8.5 inches
+    // Letter less no margins: 8.5 x 11 inches.
+    PrinterPaper paperFound{QStringLiteral("na_letter_8.5x11in"), {12240, 15840}};
+    // Runs inside the check, as the windows' events do while a real check waits.
+    std::function<void()> whileChecking;
     QString noDefaultPrinter;
     QString drawFailure;
     QString endFailure;
@@ -59,7 +64,8 @@ class FakePrinterService final : public PrinterService
     bool colorOutput = false;
     std::vector<Drawing> openJob;           // drawn since the last end
     std::vector<std::vector<Drawing>> jobs; // ended and accepted
-    CallLog *log = nullptr; // gets "check", "quality", "color", "page width", "draw", "end"
+    CallLog *log =
+        nullptr; // gets "check", "paper", "quality", "color", "page width", "draw", "end"
 
   private:
     void note(const QString &call);

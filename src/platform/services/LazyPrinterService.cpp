@@ -56,6 +56,12 @@ OutputResult LazyPrinterService::checkDefaultPrinter()
     return real ? real->checkDefaultPrinter() : notLoaded();
 }
 
+PrinterPaper LazyPrinterService::paper()
+{
+    PrinterService *real = printer();
+    return real ? real->paper() : PrinterPaper{};
+}
+
 void LazyPrinterService::setHighQuality()
 {
     if (PrinterService *real = printer()) {

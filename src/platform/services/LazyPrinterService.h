@@ -10,7 +10,7 @@
 
 class ScreenMetrics;
 
-// Printing needs Qt's print support and CUPS, which with what they pull in
+// Printing needs CUPS and Qt's PDF writer, which with what they pull in
 // add some megabytes to a process; the program starts without them and
 // loads the printer library (tintwell_printing) when a print first asks for
 // the printer. A library that cannot be loaded makes every print fail with
@@ -27,6 +27,7 @@ class LazyPrinterService final : public PrinterService
     [[nodiscard]] static QStringList programFolders();
 
     OutputResult checkDefaultPrinter() override;
+    [[nodiscard]] PrinterPaper paper() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;

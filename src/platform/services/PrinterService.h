@@ -4,21 +4,37 @@
 #include "platform/services/OutputResult.h"
 
 #include <QPointF>
+#include <QSizeF>
+#include <QString>
 
 class QImage;
 
+// The paper the default printer prints on: its name as the printing system
+// gives it ("iso_a4_210x297mm") and the size of its printable area.
+struct PrinterPaper
+{
+    QString name;
+    QSizeF printableTwips;
+};
+
 // Positions are in twips from the top-left corner of the page's printable
 // area. A job is opened by the first picture drawn and sent by endDocument.
+//
+// Asking the printing system can take a while: checkDefaultPrinter and
+// endDocument keep the program's windows painting and answering input until
+// it answers, or give up when it has not answered for a few seconds. The
+// caller must expect its windows to have changed when they return.
 class PrinterService
 {
   public:
     virtual ~PrinterService() = default;
 
-    // Whether the system names a default printer; asks the printing system
-    // only and creates no printer.
+    // Finds the system's default printer and the paper it prints on.
     virtual OutputResult checkDefaultPrinter() = 0;
+    // The paper that the last successful check found.
+    [[nodiscard]] virtual PrinterPaper paper() = 0;
     // The two job settings, kept for the program's printer until the program
-    // ends; the first of them creates that printer.
+    // ends.
     virtual void setHighQuality() = 0;
     virtual void setColorOutput() = 0;
     // The width of the page's printable area.

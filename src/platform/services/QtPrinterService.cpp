@@ -1,46 +1,51 @@
-// Tintwell - the default printer, through Qt and CUPS.
+// Tintwell - the default printer, through CUPS.
 #include "platform/services/QtPrinterService.h"
+#include "platform/services/BackgroundCall.h"
 #include "platform/services/PrinterModule.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cups/cups.h>
 #include <memory>
 #include <type_traits>
 
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
-constexpr auto JobTitle = "Tintwell";
+constexpr double TwipsPerMm = TwipsPerInch / 25.4;
+// The PDF's own unit: fine enough that no edge of the swatch moves.
+constexpr int PageDotsPerInch = 1200;
 
-QString lastCupsError()
+QPageLayout layoutOf(const CupsPaper &paper)
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    const QPageSize size(paper.size, QPageSize::Millimeter, QString::fromLatin1(paper.media),
+                         QPageSize::ExactMatch);
+    return {size, paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, paper.margins,
+            QPageLayout::Millimeter};
 }
 
-// A CUPS destination may be named "queue/instance"; jobs go to the queue.
-QByteArray queueName(const QString &printerName)
+QSizeF printableTwips(const CupsPaper &paper)
 {
-    return printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const QSizeF turned = paper.landscape ? paper.size.transposed() : paper.size;
+    const QMarginsF &m = paper.margins;
+    return QSizeF(turned.width() - m.left() - m.right(), turned.height() - m.top() - m.bottom()) *
+           TwipsPerMm;
 }
 
-void useHighestResolution(QPrinter &printer)
+OutputResult interrupted()
 {
-    const QList<int> resolutions = printer.supportedResolutions();
-    if (!resolutions.isEmpty()) {
-        printer.setResolution(*std::max_element(resolutions.begin(), resolutions.end()));
-    }
+    return OutputResult::failure(QStringLiteral("the print was interrupted"));
 }
 
 } // namespace
 
-QtPrinterService::QtPrinterService(const ScreenMetrics &screen) : screen_(screen) {}
+QtPrinterService::QtPrinterService(const ScreenMetrics &screen, std::chrono::milliseconds patience)
+    : screen_(screen), patience_(patience)
+{
+}
 
 QtPrinterService::~QtPrinterService()
 {
@@ -49,57 +54,51 @@ QtPrinterService::~QtPrinterService()
 
 OutputResult QtPrinterService::checkDefaultPrinter()
 {
-    // Without a default Qt quietly takes another printer, or a PDF printer
-    // that writes nowhere: ask first.
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        return OutputResult::success();
+    // The default, its paper and its options may have changed since the last
+    // print: each print asks again.
+    destination_.reset();
+    const std::optional<CupsLookup> found = runInBackground<CupsLookup>(
+        [patience = patience_] { return lookUpDefaultDestination(patience); });
+    if (!found) {
+        return interrupted();
     }
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    const ipp_status_t status = cupsLastError();
-    cupsFreeDests(count, dests);
-    // CUPS's own words here are those of a socket ("Bad file descriptor").
-    if (count == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        return OutputResult::failure(
-            QStringLiteral("the printing system (CUPS) is not running or cannot be reached"));
+    if (!found->destination) {
+        return OutputResult::failure(found->failure);
     }
-    return OutputResult::failure(QStringLiteral("no printer is set as the default printer"));
+    destination_ = found->destination;
+    return OutputResult::success();
 }
 
-QPrinter &QtPrinterService::printer()
+const CupsDestination *QtPrinterService::destination()
 {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!destination_) {
+        (void)checkDefaultPrinter();
     }
-    // The default may have changed since the last print; jobs follow it.
-    const QString current = QPrinterInfo::defaultPrinter().printerName();
-    if (!painter_ && !current.isEmpty() && printer_->printerName() != current) {
-        printer_->setPrinterName(current);
-        if (highQuality_) {
-            useHighestResolution(*printer_);
-        }
-        if (colorOutput_) {
-            printer_->setColorMode(QPrinter::Color);
-        }
+    return destination_ ? &*destination_ : nullptr;
+}
+
+PrinterPaper QtPrinterService::paper()
+{
+    const CupsDestination *found = destination();
+    if (!found) {
+        return {};
     }
-    return *printer_;
+    return {QString::fromLatin1(found->paper.media), printableTwips(found->paper)};
 }
 
 void QtPrinterService::setHighQuality()
 {
     highQuality_ = true;
-    useHighestResolution(printer());
 }
 
 void QtPrinterService::setColorOutput()
 {
     colorOutput_ = true;
-    printer().setColorMode(QPrinter::Color);
 }
 
 double QtPrinterService::pageWidthTwips()
 {
-    return printer().pageLayout().paintRect(QPageLayout::Inch).width() * TwipsPerInch;
+    return paper().printableTwips.width();
 }
 
 OutputResult QtPrinterService::drawPicture(const QImage &picture, QPointF topLeftTwips)
@@ -109,20 +108,21 @@ OutputResult QtPrinterService::drawPicture(const QImage &picture, QPointF topLef
             return begun;
         }
     }
-    const QPrinter &target = *printer_;
-    // Natural size: the picture's screen pixels as twips, then as printer dots.
-    const double dotsPerTwipX = target.logicalDpiX() / TwipsPerInch;
-    const double dotsPerTwipY = target.logicalDpiY() / TwipsPerInch;
-    const QRectF area(topLeftTwips.x() * dotsPerTwipX, topLeftTwips.y() * dotsPerTwipY,
-                      screen_.toTwipsX(picture.width()) * dotsPerTwipX,
-                      screen_.toTwipsY(picture.height()) * dotsPerTwipY);
+    // Natural size: the picture's screen pixels as twips, then as the page's dots.
+    constexpr double dotsPerTwip = PageDotsPerInch / TwipsPerInch;
+    const QRectF area(topLeftTwips.x() * dotsPerTwip, topLeftTwips.y() * dotsPerTwip,
+                      screen_.toTwipsX(picture.width()) * dotsPerTwip,
+                      screen_.toTwipsY(picture.height()) * dotsPerTwip);
     painter_->drawImage(area, picture);
     return OutputResult::success();
 }
 
 OutputResult QtPrinterService::beginJob()
 {
-    QPrinter &target = printer();
+    const CupsDestination *target = destination();
+    if (!target) {
+        return checkDefaultPrinter();
+    }
     jobFolder_ = std::make_unique<QTemporaryDir>();
     if (!jobFolder_->isValid()) {
         const QString why = jobFolder_->errorString();
@@ -130,11 +130,13 @@ OutputResult QtPrinterService::beginJob()
         return OutputResult::failure(
             QStringLiteral("no room for the print job in the temporary folder: %1").arg(why));
     }
-    // A file name without ".pdf" keeps Qt's CUPS printer, with the default
-    // printer's page, but has it write the page here instead of sending it.
-    target.setOutputFileName(jobFolder_->filePath(QStringLiteral("job.prn")));
+    page_ = std::make_unique<QPdfWriter>(jobFolder_->filePath(QStringLiteral("job.pdf")));
+    page_->setResolution(PageDotsPerInch);
+    page_->setCreator(QStringLiteral("Tintwell"));
+    page_->setTitle(QStringLiteral("Tintwell"));
+    page_->setPageLayout(layoutOf(target->paper));
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&target)) {
+    if (!painter_->begin(page_.get())) {
         closeJob();
         return OutputResult::failure(QStringLiteral("the printer could not start a page"));
     }
@@ -144,41 +146,44 @@ OutputResult QtPrinterService::beginJob()
     return OutputResult::success();
 }
 
+CupsOptions QtPrinterService::jobSettings() const
+{
+    // The page is already the paper's size: nothing may fit it to another.
+    CupsOptions settings{
+        {"media", destination_->paper.media}, {"print-scaling", "none"}, {"fit-to-page", "false"}};
+    if (highQuality_) {
+        settings.append(std::pair<QByteArray, QByteArray>("print-quality", "5")); // IPP's "high"
+        if (!destination_->bestResolution.isEmpty()) {
+            settings.append(std::pair<QByteArray, QByteArray>("printer-resolution",
+                                                              destination_->bestResolution));
+        }
+    }
+    if (colorOutput_) {
+        settings.append(std::pair<QByteArray, QByteArray>("print-color-mode", "color"));
+    }
+    return settings;
+}
+
 OutputResult QtPrinterService::endDocument()
 {
     if (!painter_) {
         return OutputResult::failure(QStringLiteral("nothing was drawn to print"));
     }
-    const QString pdf = printer_->outputFileName();
+    const QString pdf = jobFolder_->filePath(QStringLiteral("job.pdf"));
     const bool ended = painter_->end();
-    OutputResult result = OutputResult::failure(QStringLiteral("the page could not be finished"));
-    if (ended && QFileInfo(pdf).size() > 0) {
-        result = submitJob(pdf);
+    page_.reset(); // writes the file's end
+    if (!ended || QFileInfo(pdf).size() == 0) {
+        closeJob();
+        return OutputResult::failure(QStringLiteral("the page could not be finished"));
     }
+    const std::optional<OutputResult> sent = runInBackground<OutputResult>(
+        [target = *destination_, settings = jobSettings(), pdf, patience = patience_] {
+            return sendCupsJob(target, settings, pdf, patience);
+        });
+    // A hand-over left behind by the program's end has the file open
+    // already, or finds it gone and sends nothing.
     closeJob();
-    return result;
-}
-
-OutputResult QtPrinterService::submitJob(const QString &pdfPath)
-{
-    cups_option_t *options = nullptr;
-    int count = 0;
-    if (highQuality_) {
-        count = cupsAddOption("print-quality", "5", count, &options); // IPP's "high"
-    }
-    if (colorOutput_) {
-        count = cupsAddOption("print-color-mode", "color", count, &options);
-    }
-    const int job =
-        cupsPrintFile2(CUPS_HTTP_DEFAULT, queueName(printer_->printerName()).constData(),
-                       pdfPath.toLocal8Bit().constData(), JobTitle, count, options);
-    const QString why = lastCupsError();
-    cupsFreeOptions(count, options);
-    if (job == 0) {
-        return OutputResult::failure(QStringLiteral("the printer \"%1\" did not take the job: %2")
-                                         .arg(printer_->printerName(), why));
-    }
-    return OutputResult::success();
+    return sent ? *sent : interrupted();
 }
 
 void QtPrinterService::closeJob()
@@ -187,9 +192,7 @@ void QtPrinterService::closeJob()
         painter_->end();
     }
     painter_.reset();
-    if (printer_) {
-        printer_->setOutputFileName(QString());
-    }
+    page_.reset();
     jobFolder_.reset();
 }
 

@@ -1,28 +1,37 @@
-// Tintwell - the default printer, through Qt and CUPS.
+// Tintwell - the default printer, through CUPS.
 #pragma once
 
+#include "platform/services/CupsExchange.h"
 #include "platform/services/PrinterService.h"
 
 #include <QtGlobal>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class QPainter;
-class QPrinter;
+class QPdfWriter;
 class QTemporaryDir;
 class ScreenMetrics;
 
-// The program's printer is made on the first print, for the printing
-// system's default destination. Qt draws the page into a PDF that this
-// service hands CUPS itself: Qt's own hand-over ignores CUPS's answer, and a
-// job that a queue refuses would pass for printed.
+// The page is drawn as a PDF on the default destination's own paper, and
+// handed to CUPS with that paper named and no scaling asked for, so that no
+// filter resizes the swatch. Every question to CUPS runs on a thread of its
+// own (runInBackground): a printing system that hangs freezes no window.
 class QtPrinterService final : public PrinterService
 {
   public:
-    explicit QtPrinterService(const ScreenMetrics &screen);
+    // patience: how long the printing system may stay silent before a
+    // print gives up on it.
+    static constexpr std::chrono::milliseconds DefaultPatience{5000};
+
+    explicit QtPrinterService(const ScreenMetrics &screen,
+                              std::chrono::milliseconds patience = DefaultPatience);
     ~QtPrinterService() override;
     Q_DISABLE_COPY_MOVE(QtPrinterService)
 
     OutputResult checkDefaultPrinter() override;
+    [[nodiscard]] PrinterPaper paper() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;
@@ -30,14 +39,17 @@ class QtPrinterService final : public PrinterService
     OutputResult endDocument() override;
 
   private:
-    QPrinter &printer();
+    // The destination of the last check; a check first when there is none.
+    const CupsDestination *destination();
     OutputResult beginJob();
-    OutputResult submitJob(const QString &pdfPath);
+    [[nodiscard]] CupsOptions jobSettings() const;
     void closeJob();
 
     const ScreenMetrics &screen_;
-    std::unique_ptr<QPrinter> printer_;
+    const std::chrono::milliseconds patience_;
+    std::optional<CupsDestination> destination_;
     std::unique_ptr<QTemporaryDir> jobFolder_;
+    std::unique_ptr<QPdfWriter> page_;
     std::unique_ptr<QPainter> painter_;
     bool highQuality_ = false;
     bool colorOutput_ = false;

@@ -1,0 +1,94 @@
+# Tintwell end-to-end - CUPS's own IPP Everywhere printer (ippeveprinter) for
+# one script, found over DNS-SD on the loopback interface only. Sourced, not
+# run, inside private network and mount namespaces (ipp_printer_namespace).
+# shellcheck shell=bash
+#
+# ipp_printer_namespace SCRIPT ARGS...: runs the script again in namespaces of
+# its own, unless it already is in them; exits 77 with the reason when the
+# machine does not allow it.
+#
+# start_ipp_printer DIR: a private system bus, avahi-daemon and a colour
+# printer that takes PWG raster only, so that CUPS runs its whole filter
+# chain. Sets IPP_URI; the printer keeps each job's pages as
+# IPP_SPOOL/N-*.pwg. Its default paper is Letter. The caller stops it
+# (stop_ipp_printer) in its trap.
+
+IPP_PIDS=()
+IPP_URI=""
+IPP_SPOOL=""
+IPP_PORT=8631
+
+ipp_printer_namespace() {
+    [ -n "${TINTWELL_IPP_NAMESPACE:-}" ] && return 0
+    local tool
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "SKIPPED: an IPP printer on a private network needs root (network namespace)"
+        exit 77
+    fi
+    for tool in ippeveprinter ipptool avahi-daemon dbus-daemon unshare; do
+        if ! command -v "$tool" >/dev/null && [ ! -x "/usr/sbin/$tool" ]; then
+            echo "SKIPPED: $tool is not installed (scripts/install-deps installs it)"
+            exit 77
+        fi
+    done
+    if ! unshare -n -m true 2>/dev/null; then
+        echo "SKIPPED: this machine allows no private network namespace (unshare -n -m)"
+        exit 77
+    fi
+    TINTWELL_IPP_NAMESPACE=1 exec unshare -n -m --propagation private bash "$@"
+}
+
+_ipp_wait_answer() {
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+    until ipptool -q "$IPP_URI" get-printer-attributes.test 2>/dev/null; do
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+start_ipp_printer() {
+    local dir=$1/ipp attempt
+    mkdir -p "$dir/spool"
+    IPP_SPOOL="$dir/spool"
+    IPP_URI="ipp://localhost:$IPP_PORT/ipp/print"
+    ip link set lo up
+    # avahi-daemon keeps its pid file and socket here: the machine's own stay
+    # untouched.
+    mkdir -p /run/avahi-daemon
+    mount -t tmpfs tmpfs /run/avahi-daemon
+    dbus-daemon --config-file=/usr/share/dbus-1/system.conf --address="unix:path=$dir/bus" \
+        --nofork --nopidfile </dev/null >"$dir/dbus.log" 2>&1 &
+    IPP_PIDS+=($!)
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$dir/bus"
+    printf '[server]\nallow-interfaces=lo\nuse-ipv6=no\n[publish]\npublish-workstation=no\n' \
+        >"$dir/avahi.conf"
+    local deadline=$((${EPOCHREALTIME/./} + 10000000))
+    until [ -S "$dir/bus" ]; do
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+    avahi-daemon --no-drop-root --no-chroot --no-rlimits -f "$dir/avahi.conf" \
+        </dev/null >"$dir/avahi.log" 2>&1 &
+    IPP_PIDS+=($!)
+    # A colour printer (colour speed above 0), fast enough not to keep the test
+    # waiting; it gives up when avahi is not ready yet: start it again.
+    for attempt in 1 2 3 4 5; do
+        ippeveprinter -s 60,60 -f image/pwg-raster -F image/pwg-raster -k -d "$IPP_SPOOL" \
+            -p "$IPP_PORT" "Tintwell Test Printer" </dev/null >"$dir/printer.log" 2>&1 &
+        IPP_PIDS+=($!)
+        _ipp_wait_answer 3 && return 0
+        kill "${IPP_PIDS[-1]}" 2>/dev/null || true
+    done
+    echo "ippeveprinter did not answer:" >&2
+    cat "$dir"/*.log >&2
+    return 1
+}
+
+stop_ipp_printer() {
+    local pid
+    for pid in "${IPP_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    IPP_PIDS=()
+}
