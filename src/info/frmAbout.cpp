@@ -205,9 +205,9 @@ void frmAbout::Form_Load()
     setCaption(QStringLiteral("About ") + info.productName + QStringLiteral("..."));
     lblVersion.setCaption(QStringLiteral("Version %1.%2").arg(info.major).arg(info.minor));
     lblTitle.setCaption(info.title);
-    // Screen readers read a window's short lines (under three words) and the
-    // lines its caption holds only when they are reached: the title is read
-    // with the version, as one line, when the window opens.
+    // On opening a window Orca reads only its lines of three words or more
+    // that its caption does not hold: "Tintwell" and "Version 0.5" would be
+    // left out. The title is read with the version, as one line.
     lblTitle.setAccessibleName(info.title + QLatin1Char(' ') + lblVersion.Caption());
     lblCompanyName.setCaption(QStringLiteral("Created by ") + info.companyName);
     lblRights.setCaption(QStringLiteral("All Rights Reserved 2024-") +

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <mutex>
 
+namespace {
+
 // The layer's drop-down list widget: a type of its own for the accessible
 // object below to recognise.
 class ComboBoxWidget final : public QComboBox
@@ -16,8 +18,6 @@ class ComboBoxWidget final : public QComboBox
   public:
     using QComboBox::QComboBox;
 };
-
-namespace {
 
 // The list as screen readers see it: a combo box whose text is the entry it
 // shows, so that the value is read with the label's caption when the list
