@@ -163,7 +163,12 @@ void frmAbout::connectLink(Label &link, const QString &address)
 {
     link.setLink([this, address] { services_.urlOpener.open(QUrl(address)); });
     link.onMouseMove = [this, &link](Qt::MouseButtons, QPointF) { highlightLink(link); };
-    link.onMouseDown = [&link](Qt::MouseButtons, QPointF) { link.setBorder(true); };
+    link.onMouseDown = [this, &link](Qt::MouseButtons, QPointF) {
+        link.setBorder(true);
+        // After a click Enter and Esc close the window again, even when Tab
+        // had brought the keyboard to a link.
+        cmdOK.setFocus();
+    };
     link.onMouseUp = [this, &link, address](Qt::MouseButtons buttons, QPointF twips) {
         link.setBorder(false);
         // A click: the left button pressed and released on the link.
@@ -200,6 +205,10 @@ void frmAbout::Form_Load()
     setCaption(QStringLiteral("About ") + info.productName + QStringLiteral("..."));
     lblVersion.setCaption(QStringLiteral("Version %1.%2").arg(info.major).arg(info.minor));
     lblTitle.setCaption(info.title);
+    // On opening a window Orca reads only its lines of three words or more
+    // that its caption does not hold: "Tintwell" and "Version 0.5" would be
+    // left out. The title is read with the version, as one line.
+    lblTitle.setAccessibleName(info.title + QLatin1Char(' ') + lblVersion.Caption());
     lblCompanyName.setCaption(QStringLiteral("Created by ") + info.companyName);
     lblRights.setCaption(QStringLiteral("All Rights Reserved 2024-") +
                          QString::number(services_.clock.currentYear()));

@@ -7,13 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$1"
 
-skip() {
-    echo "SKIPPED: $TEST_NAME: $*"
-    exit 77
-}
-command -v dbus-run-session >/dev/null || skip "no dbus-run-session (Debian package dbus)"
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip "no at-spi-bus-launcher (package at-spi2-core)"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (package python3-pyatspi)"
+e2e_need_accessibility_bus
 
 # The about window's link hands its address to the desktop's opener.
 record_opener

@@ -93,16 +93,27 @@ e2e_cleanup() {
     exit "$status"
 }
 
+# e2e_skip REASON: ends the test as skipped (77), saying why.
+e2e_skip() {
+    echo "SKIPPED: $TEST_NAME: $*"
+    exit 77
+}
+
+# e2e_need_accessibility_bus: skips the test, saying why, where the machine
+# lacks what the desktop's accessibility bus and reading it need.
+e2e_need_accessibility_bus() {
+    command -v dbus-run-session >/dev/null || e2e_skip "no dbus-run-session (Debian package dbus)"
+    [ -x /usr/libexec/at-spi-bus-launcher ] || e2e_skip "no at-spi-bus-launcher (package at-spi2-core)"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || e2e_skip "no pyatspi (package python3-pyatspi)"
+}
+
 # e2e_private_cups: a private CUPS scheduler whose default queue keeps each
 # job's PDF in CUPS_JOBS, for the program started after it. Where the machine
 # allows none, the test ends as skipped (77) with the reason.
 e2e_private_cups() {
     local status=0
     start_private_cups || status=$?
-    if [ "$status" -eq 77 ]; then
-        echo "SKIPPED: $TEST_NAME: $CUPS_SKIP_REASON"
-        exit 77
-    fi
+    [ "$status" -ne 77 ] || e2e_skip "$CUPS_SKIP_REASON"
     [ "$status" -eq 0 ] || fail "the private CUPS scheduler did not start"
 }
 

@@ -162,6 +162,18 @@ class AboutTest : public QObject
         QVERIFY(!about.lblTitle.FontBold());
         QCOMPARE(about.lblTitle.ForeColor(), RGB(0, 0, 0));
 
+        // Tab may bring the keyboard to a link; no click takes it there.
+        for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != about.lblWeb.widget();
+             ++tabs) {
+            QTest::keyClick(window, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), about.lblWeb.widget());
+        int linkFocused = 0;
+        const QMetaObject::Connection spy =
+            connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+                linkFocused += now == about.lblWeb.widget() || now == about.lblMail.widget();
+            });
+
         // A press shows a border, the release takes it away and opens the link.
         QTest::mouseMove(window, at(about.lblMail));
         QTest::mousePress(window, Qt::LeftButton, {}, at(about.lblMail));
@@ -181,6 +193,13 @@ class AboutTest : public QObject
         QVERIFY(!about.lblWeb.hasBorder());
         QCOMPARE(f.urlOpener.opened.size(), std::size_t{2});
         QVERIFY(about.isVisible());
+
+        // The keyboard is OK's after the clicks: Enter closes the window.
+        disconnect(spy);
+        QCOMPARE(linkFocused, 0);
+        QTest::keyClick(window, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(f.urlOpener.opened.size(), std::size_t{2});
     }
 };
 

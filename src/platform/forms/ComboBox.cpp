@@ -4,14 +4,144 @@
 #include "platform/forms/Form.h"
 #include "platform/services/ScreenMetrics.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <mutex>
+
+namespace {
+
+// The layer's drop-down list widget: a type of its own for the accessible
+// object below to recognise.
+class ComboBoxWidget final : public QComboBox
+{
+  public:
+    using QComboBox::QComboBox;
+};
+
+// The list as screen readers see it: a combo box whose text is the entry it
+// shows, so that the value is read with the label's caption when the list
+// gets the focus (Qt's own object offers a screen reader no way to read the
+// value of a list that is closed).
+class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+{
+  public:
+    explicit ComboBoxAccessible(ComboBoxWidget *combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface *>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        // As Qt's own: named by its value, labelled by its label.
+        if (t == QAccessible::Name || t == QAccessible::Value) {
+            return combo()->currentText();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    // The entries, as in Qt's own object: the drop-down's list.
+    [[nodiscard]] int childCount() const override { return 1; }
+    [[nodiscard]] QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == combo()->view() ? 0 : -1;
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = combo()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+
+    [[nodiscard]] QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == showMenuAction() || name == pressAction()) {
+            combo()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+    // The text: the entry shown, without a caret or a selection.
+    [[nodiscard]] QString text(int start, int end) const override
+    {
+        return combo()->currentText().mid(start, end - start);
+    }
+    [[nodiscard]] int characterCount() const override
+    {
+        return static_cast<int>(combo()->currentText().size());
+    }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    [[nodiscard]] int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    [[nodiscard]] int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    [[nodiscard]] QRect characterRect(int) const override { return {}; }
+    [[nodiscard]] int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    [[nodiscard]] QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+  private:
+    [[nodiscard]] QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *forComboBox(const QString & /*className*/, QObject *object)
+{
+    auto *combo = dynamic_cast<ComboBoxWidget *>(object);
+    return combo ? new ComboBoxAccessible(combo) : nullptr; // owned by Qt's accessibility cache
+}
+
+// Screen readers hear of the new entry when the keys change the closed list:
+// the focus moves to that entry of the drop-down's list, as when the list is
+// open (Qt's own notice of a new value reaches them without the value).
+void announceEntry(QComboBox &combo)
+{
+    if (!QAccessible::isActive() || !combo.hasFocus() || combo.view()->isVisible() ||
+        combo.currentIndex() < 0) {
+        return;
+    }
+    QAccessibleEvent event(combo.view(), QAccessible::Focus);
+    event.setChild(combo.currentIndex());
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
 
 ComboBox::ComboBox(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), combo_(new QComboBox(form.containerWidget(container)))
+    : Control(form, std::move(name)), combo_(new ComboBoxWidget(form.containerWidget(container)))
 {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(forComboBox); });
     combo_->setEditable(false);
     combo_->setMaxVisibleItems(12);
     QObject::connect(combo_, &QComboBox::currentIndexChanged, context(), [this] {
+        announceEntry(*combo_);
         if (onClick) {
             onClick();
         }

@@ -9,6 +9,8 @@
 namespace {
 
 constexpr const char *RoleProperty = "tintwellAccessibleRole";
+// Set on a widget whose focus announceFocus told, until Qt's own notice of it.
+constexpr const char *FocusToldProperty = "tintwellFocusTold";
 
 QAccessibleInterface *forForm(const QString & /*className*/, QObject *object)
 {
@@ -24,6 +26,23 @@ QAccessibleInterface *forForm(const QString & /*className*/, QObject *object)
         form->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
     // QAccessibleWidget names a window by its title.
     return new QAccessibleWidget(form, role); // owned by Qt's accessibility cache
+}
+
+// Hands a notice on to the screen readers, but for Qt's own notice of a
+// focus that announceFocus already told.
+void passOn(QAccessibleEvent *event)
+{
+    QObject *object = event->object();
+    if (event->type() == QAccessible::Focus && object &&
+        object->property(FocusToldProperty).toBool()) {
+        object->setProperty(FocusToldProperty, QVariant());
+        return;
+    }
+    // Qt hands a notice to the desktop's accessibility bridge itself only
+    // while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passOn);
 }
 
 } // namespace
@@ -46,4 +65,17 @@ void renewAccessibleObject(QWidget &widget)
     if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&widget)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
+}
+
+void announceFocus(QWidget &widget)
+{
+    if (!QAccessible::isActive() || !widget.hasFocus()) {
+        return;
+    }
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installUpdateHandler(passOn); });
+    widget.setProperty(FocusToldProperty, QVariant());
+    QAccessibleEvent event(&widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+    widget.setProperty(FocusToldProperty, true);
 }

@@ -18,3 +18,12 @@ void setAccessibleRole(QWidget &widget, QAccessible::Role role);
 // question makes the object anew, with the role the widget has now. Setting
 // a caption or a name already makes one, with the role it had then.
 void renewAccessibleObject(QWidget &widget);
+
+// Tells screen readers that the widget has the keyboard focus, from its
+// focus-in handling. Qt tells them only after that handling, and a screen
+// reader that first hears of the caret or the selection moving in a widget
+// takes it for the focus without announcing it (Orca does): a widget that
+// moves them on getting the focus calls this first. Qt's own later notice
+// of the same focus is then held back, as Orca would take it for a repeat
+// and skip the first. Does nothing when no screen reader listens.
+void announceFocus(QWidget &widget);

@@ -170,7 +170,8 @@ void Label::setLink(std::function<void()> follow)
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(forLink); });
     label_->follow = std::move(follow);
-    label_->setFocusPolicy(label_->follow ? Qt::StrongFocus : Qt::NoFocus);
+    // Reached with Tab only: a click leaves the keyboard where it was.
+    label_->setFocusPolicy(label_->follow ? Qt::TabFocus : Qt::NoFocus);
     renewAccessibleObject(*label_);
 }
 

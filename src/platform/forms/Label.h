@@ -33,7 +33,8 @@ class Label final : public Control
     // that shows only its value is then read with the label's caption.
     void setBuddy(Control &described);
     // Makes the label a link: a tab stop that Enter or Space follows, shown
-    // to screen readers as a link. The mouse is left to the window's handlers.
+    // to screen readers as a link. A click does not take the keyboard focus;
+    // the mouse is left to the window's handlers.
     void setLink(std::function<void()> follow);
 
     [[nodiscard]] bool scalesFont() const override { return true; }

@@ -2,7 +2,9 @@
 #include "platform/forms/TextBox.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/FormAccessibility.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextCursor>
+#include <mutex>
 
 namespace {
 
@@ -29,7 +32,8 @@ QString textOf(const QMimeData *data)
 } // namespace
 
 // The box's events that the layer shapes: the got-focus event runs after Qt's
-// own focus handling, so that what the handler selects stays selected; text
+// own focus handling, so that what the handler selects stays selected, and
+// screen readers hear of the focus before they hear of that selection; text
 // from an input method is typed; dropped text is asked for. The text box owns
 // the widget and so outlives it.
 class TextBoxLine final : public QLineEdit
@@ -40,6 +44,7 @@ class TextBoxLine final : public QLineEdit
   protected:
     void focusInEvent(QFocusEvent *event) override
     {
+        announceFocus(*this);
         QLineEdit::focusInEvent(event);
         owner_.focusArrived(event->reason());
     }
@@ -96,6 +101,7 @@ class TextBoxLines final : public QPlainTextEdit
   protected:
     void focusInEvent(QFocusEvent *event) override
     {
+        announceFocus(*this);
         QPlainTextEdit::focusInEvent(event);
         owner_.focusArrived(event->reason());
     }
@@ -116,6 +122,106 @@ class TextBoxLines final : public QPlainTextEdit
     TextBox &owner_;
 };
 
+namespace {
+
+// A one-line box as screen readers see it. Qt's own object reports each
+// character as a run of text attributes of its own with no length, and Orca,
+// reading the line in such runs, leaves out its last character ("25" for
+// 255, nothing for 0): here the whole text is one run.
+class TextBoxLineAccessible final : public QAccessibleWidget,
+                                    public QAccessibleTextInterface,
+                                    public QAccessibleEditableTextInterface
+{
+  public:
+    explicit TextBoxLineAccessible(QLineEdit *line)
+        : QAccessibleWidget(line, QAccessible::EditableText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface *>(this);
+        }
+        if (type == QAccessible::EditableTextInterface) {
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? line()->text() : QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value) {
+            line()->setText(text);
+        }
+    }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !line()->isReadOnly();
+        s.readOnly = line()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && line()->hasSelectedText()) {
+            *start = line()->selectionStart();
+            *end = *start + line()->selectionLength();
+        }
+    }
+    [[nodiscard]] int selectionCount() const override { return line()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { line()->setSelection(start, end - start); }
+    void removeSelection(int) override { line()->deselect(); }
+    void setSelection(int, int start, int end) override { addSelection(start, end); }
+    [[nodiscard]] int cursorPosition() const override { return line()->cursorPosition(); }
+    void setCursorPosition(int position) override { line()->setCursorPosition(position); }
+    [[nodiscard]] QString text(int start, int end) const override
+    {
+        return end < 0 ? line()->text().mid(start) : line()->text().mid(start, end - start);
+    }
+    [[nodiscard]] int characterCount() const override
+    {
+        return static_cast<int>(line()->text().size());
+    }
+    [[nodiscard]] QRect characterRect(int) const override { return {}; }
+    [[nodiscard]] int offsetAtPoint(const QPoint &point) const override
+    {
+        return line()->cursorPositionAt(line()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int end) override { line()->setCursorPosition(end); }
+    [[nodiscard]] QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        line()->setText(line()->text().replace(start, end - start, text));
+    }
+
+  private:
+    [[nodiscard]] QLineEdit *line() const { return static_cast<QLineEdit *>(widget()); }
+};
+
+QAccessibleInterface *forTextBoxLine(const QString & /*className*/, QObject *object)
+{
+    auto *line = dynamic_cast<TextBoxLine *>(object);
+    return line ? new TextBoxLineAccessible(line) : nullptr; // owned by Qt's accessibility cache
+}
+
+} // namespace
+
 TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
     : Control(form, std::move(name))
 {
@@ -127,6 +233,8 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
                          [this] { raiseChange(); });
         attach(multi_);
     } else {
+        static std::once_flag installed;
+        std::call_once(installed, [] { QAccessible::installFactory(forTextBoxLine); });
         line_ = new TextBoxLine(*this, parent);
         QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
         attach(line_);
