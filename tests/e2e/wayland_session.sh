@@ -62,8 +62,17 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$w
 mkdir -p "$HOME"
 mkfifo "$work/keys"
 : >"$work/focus.log"
-# No on-screen keyboard: it would take part of the screen and the focus.
-printf '[input-method]\npath=\n' >"$work/weston.ini"
+# No on-screen keyboard: it would take part of the screen and the focus. No
+# animations: a window that closes keeps the focus until its fade ends.
+cat >"$work/weston.ini" <<'INI'
+[input-method]
+path=
+[shell]
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+INI
 
 TINTWELL_E2E_KEYS="$work/keys" TINTWELL_E2E_FOCUS="$work/focus.log" \
     weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \

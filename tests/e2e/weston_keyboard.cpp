@@ -5,7 +5,10 @@
 // which one client types into another. This module adds a seat with a
 // keyboard whose keys are read, one a line ("F2", "Return", "alt+f"), from
 // the FIFO named by TINTWELL_E2E_KEYS, and pressed as a person would: through
-// the compositor, to the window that has the keyboard focus. Every change of
+// the compositor, to the window that has the keyboard focus, one key event
+// every KeyInterval. (Pressed and released at once, a key is over before
+// the program answers it, and weston then refuses the menu that Alt+letter
+// opens: a popup's grab must name the newest key event.) Every change of
 // that focus is written to the file named by TINTWELL_E2E_FOCUS as
 // "focus PID WIDTHxHEIGHT APP_ID TITLE" (or "focus none"): what the shell
 // shows and gives the keys to.
@@ -20,8 +23,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Exported by libweston 10 for its backends, but not in its installed headers.
@@ -36,6 +41,8 @@ WL_EXPORT int wet_module_init(struct weston_compositor *compositor, int *argc, c
 }
 
 namespace {
+
+constexpr int KeyIntervalMs = 40;
 
 struct KeyName
 {
@@ -84,8 +91,9 @@ class TestKeyboard
         weston_seat_init_keyboard(&seat_, nullptr);
         focusChanged_.notify = onFocus;
         wl_signal_add(&seat_.keyboard_state->focus_signal, &focusChanged_);
-        readable_ = wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), keysFd,
-                                         WL_EVENT_READABLE, onReadable, this);
+        wl_event_loop *loop = wl_display_get_event_loop(compositor->wl_display);
+        readable_ = wl_event_loop_add_fd(loop, keysFd, WL_EVENT_READABLE, onReadable, this);
+        timer_ = wl_event_loop_add_timer(loop, onTimer, this);
         destroyed_.notify = onCompositorDestroyed;
         wl_signal_add(&compositor->destroy_signal, &destroyed_);
         std::fputs("ready\n", focusLog_);
@@ -96,8 +104,10 @@ class TestKeyboard
     {
         wl_list_remove(&destroyed_.link);
         wl_list_remove(&focusChanged_.link);
-        if (readable_) {
-            wl_event_source_remove(readable_);
+        for (wl_event_source *source : {readable_, timer_}) {
+            if (source) {
+                wl_event_source_remove(source);
+            }
         }
         weston_seat_release(&seat_);
         close(keysFd_);
@@ -123,6 +133,12 @@ class TestKeyboard
     static int onReadable(int, uint32_t, void *data)
     {
         static_cast<TestKeyboard *>(data)->readKeys();
+        return 0;
+    }
+
+    static int onTimer(void *data)
+    {
+        static_cast<TestKeyboard *>(data)->sendNext();
         return 0;
     }
 
@@ -153,12 +169,12 @@ class TestKeyboard
         char buffer[256];
         ssize_t got = 0;
         while ((got = read(keysFd_, buffer, sizeof buffer)) > 0) {
-            pending_.append(buffer, static_cast<size_t>(got));
+            pendingText_.append(buffer, static_cast<size_t>(got));
         }
         size_t end = 0;
-        while ((end = pending_.find('\n')) != std::string::npos) {
-            press(pending_.substr(0, end));
-            pending_.erase(0, end + 1);
+        while ((end = pendingText_.find('\n')) != std::string::npos) {
+            press(pendingText_.substr(0, end));
+            pendingText_.erase(0, end + 1);
         }
     }
 
@@ -182,19 +198,31 @@ class TestKeyboard
             codes.push_back(code);
             start = plus + 1;
         }
+        const bool idle = pendingEvents_.empty();
         for (const uint32_t code : codes) {
-            sendKey(code, WL_KEYBOARD_KEY_STATE_PRESSED);
+            pendingEvents_.emplace_back(code, WL_KEYBOARD_KEY_STATE_PRESSED);
         }
         for (auto code = codes.rbegin(); code != codes.rend(); ++code) {
-            sendKey(*code, WL_KEYBOARD_KEY_STATE_RELEASED);
+            pendingEvents_.emplace_back(*code, WL_KEYBOARD_KEY_STATE_RELEASED);
+        }
+        if (idle) {
+            wl_event_source_timer_update(timer_, 1);
         }
     }
 
-    void sendKey(uint32_t code, wl_keyboard_key_state state)
+    void sendNext()
     {
+        if (pendingEvents_.empty()) {
+            return;
+        }
+        const auto [code, state] = pendingEvents_.front();
+        pendingEvents_.pop_front();
         timespec now{};
         weston_compositor_get_time(&now);
         notify_key(&seat_, &now, code, state, STATE_UPDATE_AUTOMATIC);
+        if (!pendingEvents_.empty()) {
+            wl_event_source_timer_update(timer_, KeyIntervalMs);
+        }
     }
 
     int keysFd_;
@@ -203,7 +231,9 @@ class TestKeyboard
     wl_listener focusChanged_{};
     wl_listener destroyed_{};
     wl_event_source *readable_ = nullptr;
-    std::string pending_;
+    wl_event_source *timer_ = nullptr;
+    std::string pendingText_;
+    std::deque<std::pair<uint32_t, wl_keyboard_key_state>> pendingEvents_;
 };
 
 } // namespace
