@@ -84,7 +84,7 @@ weston_pid=$!
 deadline=$(($(now_us) + timeout_s * 1000000))
 until grep -qx ready "$work/focus.log"; do
     if ! kill -0 "$weston_pid" 2>/dev/null || [ "$(now_us)" -gt "$deadline" ]; then
-        echo "SKIPPED: $name: weston does not start here: $(tail -n 3 "$work/weston.log" "$work/weston.out" 2>/dev/null | tr '\n' ' ')"
+        echo "SKIPPED: $name: weston does not start here: $(tail -q -n 3 "$work/weston.log" "$work/weston.out" 2>/dev/null | tr '\n' ' ')"
         exit 77
     fi
     sleep 0.05
