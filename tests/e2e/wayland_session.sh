@@ -9,7 +9,7 @@
 #
 # wayland_session.sh PROGRAM WESTON_KEYBOARD_MODULE
 set -euo pipefail
-app=$1 module=$2
+app=$1 module=$(realpath -m "$2") # weston looks for a bare name among its own
 name=wayland_session
 timeout_s=${E2E_TIMEOUT:-15}
 app_id=example.tintwell.Tintwell
@@ -22,10 +22,10 @@ done
 [ -f "$module" ] || { echo "FAIL: $name: no weston module at '$module'" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tintwell-wayland.XXXXXX")
-weston_pid="" app_pid=""
+weston_pid="" app_pid="" watchdog_pid=""
 cleanup() {
     local status=$? pid
-    for pid in "$app_pid" "$weston_pid"; do
+    for pid in "$app_pid" "$weston_pid" "$watchdog_pid"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
     done
     [ "$status" -eq 0 ] && echo "PASS: $name"
@@ -33,8 +33,18 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 143' TERM
+trap 'echo "FAIL: $name: took longer than 50 s" >&2; exit 143' TERM
 trap 'exit 130' INT
+# Ends the script through its trap before CTest's own limit (60 s) would
+# kill it outright and leave weston running.
+(
+    trap 'kill "$timer" 2>/dev/null; wait "$timer"; exit 0' TERM
+    sleep 50 &
+    timer=$!
+    wait "$timer"
+    kill -TERM $$
+) &
+watchdog_pid=$!
 
 fail() {
     echo "FAIL: $name: $*" >&2
@@ -84,6 +94,8 @@ weston_pid=$!
 deadline=$(($(now_us) + timeout_s * 1000000))
 until grep -qx ready "$work/focus.log"; do
     if ! kill -0 "$weston_pid" 2>/dev/null || [ "$(now_us)" -gt "$deadline" ]; then
+        grep -q "Failed to load module: $module" "$work/weston.log" &&
+            fail "weston could not load the keyboard module"
         echo "SKIPPED: $name: weston does not start here: $(tail -q -n 3 "$work/weston.log" "$work/weston.out" 2>/dev/null | tr '\n' ' ')"
         exit 77
     fi
