@@ -14,10 +14,8 @@ name=wayland_session
 timeout_s=${E2E_TIMEOUT:-15}
 app_id=example.tintwell.Tintwell
 
-for tool in weston; do
-    command -v "$tool" >/dev/null ||
-        { echo "FAIL: $name: '$tool' is missing (scripts/install-deps installs it)" >&2; exit 1; }
-done
+command -v weston >/dev/null ||
+    { echo "FAIL: $name: 'weston' is missing (scripts/install-deps installs it)" >&2; exit 1; }
 [ -x "$app" ] || { echo "FAIL: $name: no program at '$app'" >&2; exit 1; }
 [ -f "$module" ] || { echo "FAIL: $name: no weston module at '$module'" >&2; exit 1; }
 
@@ -26,7 +24,9 @@ weston_pid="" app_pid="" watchdog_pid=""
 cleanup() {
     local status=$? pid
     for pid in "$app_pid" "$weston_pid" "$watchdog_pid"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+        if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then
+            wait "$pid" 2>/dev/null || true
+        fi
     done
     [ "$status" -eq 0 ] && echo "PASS: $name"
     rm -rf "$work"
