@@ -47,25 +47,50 @@ add_custom_command(OUTPUT ${man_page}.gz
 add_custom_target(tintwell_man ALL DEPENDS ${man_page}.gz)
 install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The package's copyright, in Debian's machine-readable format, and its
+# changelog, compressed, where Debian keeps them.
+set(TINTWELL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tintwell)
+install(FILES ${TINTWELL_PACKAGING_DIR}/debian/copyright DESTINATION ${TINTWELL_DOC_DIR})
+set(changelog ${PROJECT_BINARY_DIR}/doc/changelog)
+configure_file(${TINTWELL_PACKAGING_DIR}/debian/changelog ${changelog} COPYONLY)
+add_custom_command(OUTPUT ${changelog}.gz
+  COMMAND gzip -9 -n -f -k ${changelog}
+  DEPENDS ${changelog}
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(tintwell_changelog ALL DEPENDS ${changelog}.gz)
+install(FILES ${changelog}.gz DESTINATION ${TINTWELL_DOC_DIR})
+
 # make package: a .deb of everything installed above and the program.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tintwell)
 set(CPACK_PACKAGE_VENDOR "Tintwell Software")
 set(CPACK_PACKAGE_CONTACT "Tintwell Software <comments@tintwell.example>")
+# Debian's rules: a synopsis that is not a sentence (no capital, no full
+# stop), then paragraphs that say what the program does for its user.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paint colour mixer")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Tintwell mixes a colour from red, green and blue with scroll bars, number
 boxes or 24 named basic colours, shows it as a swatch of a chosen size
-labelled with its amounts, and prints the swatch or saves it as a picture.]])
+labelled with its amounts, and prints the swatch on the default printer or
+saves it as a picture. Take the printed swatch, or the amounts written on
+it, to a paint store to have the colour mixed.
+
+It runs on X11 and, with Qt's Wayland plugin, natively on Wayland.]])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}) # all four numbers, not CPack's three
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.tintwell.example/)
-# dpkg-shlibdeps finds the libraries the binary links; what it loads at run
-# time is named here: Qt's platform plugins (X11, Wayland) and the face that
-# has Arial's metrics.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Stripping and the libraries' dependencies are done as Debian's helpers do
+# them, on the staged files (cmake/DebStaging.cmake), which adds what
+# dpkg-shlibdeps finds to what the program loads at run time: Qt's X11
+# platform plugin and the face that has Arial's metrics. On a Wayland
+# session without XWayland it needs Qt's Wayland plugin.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebStaging.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The desktop entry and the metainfo pass the validators that software
 # centres and distributions run: check_metadata.sh desktop-entry FILE, or
-# check_metadata.sh metainfo FILE VERSION (the newest release must be it).
+# check_metadata.sh metainfo FILE VERSION (the newest release must be it), or
+# check_metadata.sh changelog FILE VERSION (Debian's format; its newest entry
+# must be that version).
 set -euo pipefail
 kind=$1 file=$2
 
@@ -31,8 +33,16 @@ metainfo)
         exit 1
     fi
     ;;
+changelog)
+    need dpkg-parsechangelog
+    newest=$(dpkg-parsechangelog -l "$file" -S Version)
+    if [ "$newest" != "$3" ]; then
+        echo "FAIL: the newest entry in $file is '$newest', the build's version is $3" >&2
+        exit 1
+    fi
+    ;;
 *)
-    echo "usage: $0 desktop-entry FILE | metainfo FILE VERSION" >&2
+    echo "usage: $0 desktop-entry FILE | metainfo|changelog FILE VERSION" >&2
     exit 2
     ;;
 esac

@@ -23,6 +23,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for need in fonts-liberation qt6-qpa-plugins libqt6widgets6 libc6; do
     [[ ", $depends," == *", $need"[\ ,]* ]] || fail "Depends lacks $need: $depends"
 done
+# A Wayland session without XWayland needs Qt's Wayland platform.
+[[ ", $(dpkg-deb -f "$deb" Recommends)," == *", qt6-wayland,"* ]] ||
+    fail "Recommends lacks qt6-wayland: $(dpkg-deb -f "$deb" Recommends)"
 
 share=$root/usr/share
 [ -x "$root/usr/bin/tintwell" ] || fail "no program at /usr/bin/tintwell"
