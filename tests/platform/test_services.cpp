@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLockFile>
 #include <QMessageBox>
@@ -20,7 +21,9 @@
 #include <QTimer>
 #include <csignal>
 #include <optional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,7 +33,8 @@ enum class Obstacle
     None,
     ParentIsAFile,
     ParentIsMissing,
-    DiskFull // the file size limit stands in for a full disk
+    DiskFull,    // the file size limit stands in for a full disk
+    LockedFolder // no new files in the folder; its old file may be written
 };
 
 // Files beyond this size cannot be written while it holds.
@@ -51,6 +55,39 @@ class FileSizeLimit
 
   private:
     rlimit saved_{};
+};
+
+// While it holds, the folder takes no new files and its old file may be
+// written. Root may write anywhere: for root, the checks are those of user
+// nobody (setfsuid drops root's file powers, in this thread only).
+class LockedFolder
+{
+  public:
+    LockedFolder(const QString &folder, const QString &oldFile) : folder_(folder)
+    {
+        QFile::setPermissions(oldFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::WriteGroup | QFile::ReadOther |
+                                           QFile::WriteOther);
+        QFile::setPermissions(folder, ReadAndEnter);
+        if (geteuid() == 0) {
+            setfsuid(65534);
+        }
+    }
+    ~LockedFolder()
+    {
+        if (geteuid() == 0) {
+            setfsuid(0);
+        }
+        QFile::setPermissions(folder_, ReadAndEnter | QFile::WriteOwner);
+    }
+    LockedFolder(const LockedFolder &) = delete;
+    LockedFolder &operator=(const LockedFolder &) = delete;
+
+  private:
+    static constexpr QFile::Permissions ReadAndEnter{QFile::ReadOwner | QFile::ExeOwner |
+                                                     QFile::ReadGroup | QFile::ExeGroup |
+                                                     QFile::ReadOther | QFile::ExeOther};
+    QString folder_;
 };
 
 // A teal swatch with a dark corner, so that a picture stored upside down or
@@ -191,6 +228,10 @@ class ServicesTest : public QObject
         QTest::newRow("folder is a file") << "file/teal.bmp" << int(Obstacle::ParentIsAFile);
         QTest::newRow("folder is missing") << "gone/teal.bmp" << int(Obstacle::ParentIsMissing);
         QTest::newRow("disk full over an old file") << "old.bmp" << int(Obstacle::DiskFull);
+        QTest::newRow("locked folder: its old file is written in place")
+            << "old.bmp" << int(Obstacle::LockedFolder);
+        QTest::newRow("locked folder: a new name is refused")
+            << "teal.bmp" << int(Obstacle::LockedFolder);
     }
 
     void bitmapFiles()
@@ -214,15 +255,25 @@ class ServicesTest : public QObject
         const QString path = dir.filePath(name);
 
         std::optional<FileSizeLimit> limit;
+        std::optional<LockedFolder> locked;
         if (obstacle == Obstacle::DiskFull) {
             limit.emplace(4096);
+        } else if (obstacle == Obstacle::LockedFolder) {
+            locked.emplace(dir.path(), old.fileName());
+            if (!QFileInfo::exists(dir.path())) {
+                locked.reset();
+                QSKIP("user nobody cannot reach the temporary folder");
+            }
         }
         const OutputResult result = writer.writeBitmap(tealSwatch(), path);
         limit.reset();
+        locked.reset();
 
-        if (obstacle != Obstacle::None) {
+        const bool inPlace = obstacle == Obstacle::LockedFolder && before.contains(name);
+        if (obstacle != Obstacle::None && !inPlace) {
             QVERIFY(!result.ok());
             QVERIFY2(!result.reason().isEmpty(), "a failure says why");
+            QVERIFY(obstacle != Obstacle::LockedFolder || result.reason() == "Permission denied");
             QCOMPARE(folderContents(dir.path()), before);
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), oldContent);
