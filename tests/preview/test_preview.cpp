@@ -386,10 +386,11 @@ class PreviewTest : public QObject
         QCOMPARE(swatchTwips(*p).size(), QSizeF(7000, 4200));
         QCOMPARE(swatchTwips(*p).left(), (p->ScaleWidth() - 7000) / 2);
 
-        // Closed by its close box: the swatch turns 2 x 2 at once.
+        // Closed by its close box: the preview is active again and its swatch
+        // turns 2 x 2 at once.
         PreviewFixture::activate(d);
         d.close();
-        PreviewFixture::activate(*p);
+        QTRY_COMPARE(QApplication::activeWindow(), p);
         QCOMPARE(swatchTwips(*p).size(), QSizeF(2800, 2800));
         QVERIFY(!f.dialog().isVisible());
     }

@@ -111,7 +111,19 @@ void Form::showModal()
 
 void Form::hideForm()
 {
+    hideHandingBack();
+}
+
+void Form::hideHandingBack()
+{
+    // A window of the program that closes while it holds the activation hands
+    // it to the window it was shown over, as a window manager does: without
+    // one nothing would, and that window would not count as activated again.
+    const bool wasActive = isActiveWindow();
     hide();
+    if (wasActive) {
+        shownOver_.giveBack(this);
+    }
 }
 
 void Form::unload()
@@ -125,7 +137,7 @@ void Form::unload()
     Form_Unload();
     loaded_ = false;
     loadedForms_.remove(this);
-    hide();
+    hideHandingBack();
     if (onUnloaded) {
         onUnloaded();
     }
@@ -142,6 +154,7 @@ void Form::showNow()
     }
     if (!isVisible()) {
         activateOnShow_ = true;
+        shownOver_ = KeyboardReturn();
     }
     show();
     if (first && frameGeometry().size() != size()) {
