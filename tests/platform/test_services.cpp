@@ -23,6 +23,7 @@
 #include <optional>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -58,35 +59,21 @@ class FileSizeLimit
 };
 
 // While it holds, the folder takes no new files and its old file may be
-// written. Root may write anywhere: for root, the checks are those of user
-// nobody (setfsuid drops root's file powers, in this thread only).
-class LockedFolder
+// written. Root may write anywhere: for root, user nobody's checks apply.
+struct LockedFolder
 {
-  public:
     LockedFolder(const QString &folder, const QString &oldFile) : folder_(folder)
     {
-        QFile::setPermissions(oldFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                           QFile::WriteGroup | QFile::ReadOther |
-                                           QFile::WriteOther);
-        QFile::setPermissions(folder, ReadAndEnter);
-        if (geteuid() == 0) {
-            setfsuid(65534);
-        }
+        chmod(QFile::encodeName(oldFile).constData(), 0666);
+        chmod(QFile::encodeName(folder).constData(), 0555);
+        setfsuid(geteuid() == 0 ? 65534 : geteuid()); // this thread only
     }
     ~LockedFolder()
     {
-        if (geteuid() == 0) {
-            setfsuid(0);
-        }
-        QFile::setPermissions(folder_, ReadAndEnter | QFile::WriteOwner);
+        setfsuid(geteuid());
+        chmod(QFile::encodeName(folder_).constData(), 0755);
     }
-    LockedFolder(const LockedFolder &) = delete;
-    LockedFolder &operator=(const LockedFolder &) = delete;
-
-  private:
-    static constexpr QFile::Permissions ReadAndEnter{QFile::ReadOwner | QFile::ExeOwner |
-                                                     QFile::ReadGroup | QFile::ExeGroup |
-                                                     QFile::ReadOther | QFile::ExeOther};
+    Q_DISABLE_COPY_MOVE(LockedFolder)
     QString folder_;
 };
 
