@@ -138,6 +138,27 @@ class AboutTest : public QObject
         QCOMPARE(again.cmdOK.BackColor(), fromQColor(expected));
     }
 
+    void opensCentredOverTheMainWindowWhereItIs_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"Help", "About", "Print Size"}) {
+            QTest::newRow(window) << window;
+        }
+    }
+
+    void opensCentredOverTheMainWindowWhereItIs()
+    {
+        QFETCH(QString, window);
+        InfoFixture f;
+        frmColors &main = f.program->colors();
+        main.move(40, 30); // away from the screen's centre, where it opened
+        Form &form = window == "Help"    ? static_cast<Form &>(f.program->help())
+                     : window == "About" ? static_cast<Form &>(f.program->about())
+                                         : f.program->printSetup();
+        f.open(form);
+        QCOMPARE(form.frameGeometry().center(), main.frameGeometry().center());
+    }
+
     void highlightsFollowThePointer()
     {
         InfoFixture f;
