@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The save button in the preview, through Qt's file dialog: "teal.jpg" and
-# "teal" both receive a BMP file of exactly that name with the swatch's
+# "teal.gif" under the JPEG and GIF file types, and "teal", each receive a
+# BMP file of exactly that name with the swatch's
 # pixels, and the caption shows the bare name; a cancelled save keeps it; a
 # save that cannot be written says so, and the caption and the file stay.
 # shellcheck source-path=SCRIPTDIR
@@ -32,10 +33,11 @@ open_save_dialog() {
     wait_window '^Select File To Save To \.\.\.$' "$pid"
 }
 
-save_as() {
+save_as() { # NAME [KEYS that pick the file type below the name box]
     local dialog
     dialog=$(open_save_dialog) || exit 1
     xdotool windowfocus --sync "$dialog"
+    [ -z "${2:-}" ] || xdotool key Tab $2 shift+Tab
     xdotool type --delay 10 "$1"
     xdotool key Return
 }
@@ -62,10 +64,13 @@ check_bitmap() {
     [ "$centre" = "$CYAN" ] || fail "$1 shows $centre in its middle, not cyan"
 }
 
-save_as "$folder/teal.jpg"
+save_as "$folder/teal.jpg" Down
 wait_caption teal.jpg
 check_bitmap "$folder/teal.jpg"
 keep_artifact "$folder/teal.jpg" save_swatch_teal.bmp
+save_as "$folder/teal.gif" "Down Down"
+wait_caption teal.gif
+check_bitmap "$folder/teal.gif"
 
 save_as "$folder/teal"
 wait_caption teal
@@ -84,7 +89,7 @@ message=$(wait_window '^Tintwell$' "$pid") || exit 1
 press_key "$message" Return
 wait_caption teal
 [ "$(md5sum <"$folder/teal")" = "$before" ] || fail "a failed save changed the earlier file"
-[ "$(ls "$folder" | count_lines)" -eq 2 ] || fail "a failed save left a file behind: $(ls "$folder")"
+[ "$(ls "$folder" | count_lines)" -eq 3 ] || fail "a failed save left a file behind: $(ls "$folder")"
 
 press_key "$preview" Escape
 wait_exit "$pid" 5

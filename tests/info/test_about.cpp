@@ -87,16 +87,23 @@ class AboutTest : public QObject
         QTest::addColumn<QTestEventList>("keys");
         QTest::addColumn<bool>("byCloseBox");
         QTest::addColumn<bool>("newColour");
+        QTest::addColumn<int>("linksFollowed");
         QTestEventList enter;
         enter.addKeyClick(Qt::Key_Return);
         QTestEventList esc;
         esc.addKeyClick(Qt::Key_Escape);
         QTestEventList click;
         click.addMouseClick(Qt::LeftButton);
-        QTest::newRow("Enter keeps the old colour") << enter << false << false;
-        QTest::newRow("Esc keeps the old colour") << esc << false << false;
-        QTest::newRow("OK clicked keeps the old colour") << click << false << false;
-        QTest::newRow("close box, then the new colour") << QTestEventList() << true << true;
+        QTestEventList tabSpaceEsc; // from OK to the Web Site link
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape}) {
+            tabSpaceEsc.addKeyClick(key);
+        }
+        QTest::newRow("Enter keeps the old colour") << enter << false << false << 0;
+        QTest::newRow("Esc keeps the old colour") << esc << false << false << 0;
+        QTest::newRow("OK clicked keeps the old colour") << click << false << false << 0;
+        QTest::newRow("Space follows a link, Esc there closes")
+            << tabSpaceEsc << false << false << 1;
+        QTest::newRow("close box, then the new colour") << QTestEventList() << true << true << 0;
     }
 
     void colourOfTheLastLoad()
@@ -104,6 +111,7 @@ class AboutTest : public QObject
         QFETCH(QTestEventList, keys);
         QFETCH(bool, byCloseBox);
         QFETCH(bool, newColour);
+        QFETCH(int, linksFollowed);
         InfoFixture f;
         mixColor(f, 204, 0, 102);
         frmAbout &about = f.open(f.program->about());
@@ -116,14 +124,39 @@ class AboutTest : public QObject
             QVERIFY(!about.isVisible());
             InfoFixture::flushUnloaded();
         } else {
-            keys.simulate(about.cmdOK.widget());
+            for (QTestEvent *event : keys) { // each to the control with the focus then
+                event->simulate(QApplication::focusWidget());
+            }
             QVERIFY(!about.isVisible());
         }
+        QCOMPARE(f.urlOpener.opened,
+                 std::vector<QUrl>(linksFollowed, QUrl("http://www.tintwell.example/")));
         mixColor(f, 51, 153, 255);
         frmAbout &again = f.open(f.program->about());
         const QColor expected = newColour ? QColor(51, 153, 255) : QColor(204, 0, 102);
         QCOMPARE(backgroundOnScreen(again), expected);
         QCOMPARE(again.cmdOK.BackColor(), fromQColor(expected));
+    }
+
+    void opensCentredOverTheMainWindowWhereItIs_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"Help", "About", "Print Size"}) {
+            QTest::newRow(window) << window;
+        }
+    }
+
+    void opensCentredOverTheMainWindowWhereItIs()
+    {
+        QFETCH(QString, window);
+        InfoFixture f;
+        frmColors &main = f.program->colors();
+        main.move(40, 30); // away from the screen's centre, where it opened
+        Form &form = window == "Help"    ? static_cast<Form &>(f.program->help())
+                     : window == "About" ? static_cast<Form &>(f.program->about())
+                                         : f.program->printSetup();
+        f.open(form);
+        QCOMPARE(form.frameGeometry().center(), main.frameGeometry().center());
     }
 
     void highlightsFollowThePointer()
@@ -186,7 +219,11 @@ class AboutTest : public QObject
                                          QUrl(QStringLiteral("http://www.tintwell.example/"))};
         QCOMPARE(f.urlOpener.opened, expected);
 
-        // Pressed on a link but released elsewhere: no click.
+        // Only the left button follows a link; pressed on it but released
+        // elsewhere, neither.
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(window, button, {}, at(about.lblWeb));
+        }
         QTest::mousePress(window, Qt::LeftButton, {}, at(about.lblWeb));
         QTest::mouseMove(window, background);
         QTest::mouseRelease(window, Qt::LeftButton, {}, background);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLockFile>
 #include <QMessageBox>
@@ -20,7 +21,10 @@
 #include <QTimer>
 #include <csignal>
 #include <optional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,7 +34,8 @@ enum class Obstacle
     None,
     ParentIsAFile,
     ParentIsMissing,
-    DiskFull // the file size limit stands in for a full disk
+    DiskFull,    // the file size limit stands in for a full disk
+    LockedFolder // no new files in the folder; its old file may be written
 };
 
 // Files beyond this size cannot be written while it holds.
@@ -51,6 +56,25 @@ class FileSizeLimit
 
   private:
     rlimit saved_{};
+};
+
+// While it holds, the folder takes no new files and its old file may be
+// written. Root may write anywhere: for root, user nobody's checks apply.
+struct LockedFolder
+{
+    LockedFolder(const QString &folder, const QString &oldFile) : folder_(folder)
+    {
+        chmod(QFile::encodeName(oldFile).constData(), 0666);
+        chmod(QFile::encodeName(folder).constData(), 0555);
+        setfsuid(geteuid() == 0 ? 65534 : geteuid()); // this thread only
+    }
+    ~LockedFolder()
+    {
+        setfsuid(geteuid());
+        chmod(QFile::encodeName(folder_).constData(), 0755);
+    }
+    Q_DISABLE_COPY_MOVE(LockedFolder)
+    QString folder_;
 };
 
 // A teal swatch with a dark corner, so that a picture stored upside down or
@@ -191,6 +215,10 @@ class ServicesTest : public QObject
         QTest::newRow("folder is a file") << "file/teal.bmp" << int(Obstacle::ParentIsAFile);
         QTest::newRow("folder is missing") << "gone/teal.bmp" << int(Obstacle::ParentIsMissing);
         QTest::newRow("disk full over an old file") << "old.bmp" << int(Obstacle::DiskFull);
+        QTest::newRow("locked folder: its old file is written in place")
+            << "old.bmp" << int(Obstacle::LockedFolder);
+        QTest::newRow("locked folder: a new name is refused")
+            << "teal.bmp" << int(Obstacle::LockedFolder);
     }
 
     void bitmapFiles()
@@ -214,15 +242,25 @@ class ServicesTest : public QObject
         const QString path = dir.filePath(name);
 
         std::optional<FileSizeLimit> limit;
+        std::optional<LockedFolder> locked;
         if (obstacle == Obstacle::DiskFull) {
             limit.emplace(4096);
+        } else if (obstacle == Obstacle::LockedFolder) {
+            locked.emplace(dir.path(), old.fileName());
+            if (!QFileInfo::exists(dir.path())) {
+                locked.reset();
+                QSKIP("user nobody cannot reach the temporary folder");
+            }
         }
         const OutputResult result = writer.writeBitmap(tealSwatch(), path);
         limit.reset();
+        locked.reset();
 
-        if (obstacle != Obstacle::None) {
+        const bool inPlace = obstacle == Obstacle::LockedFolder && before.contains(name);
+        if (obstacle != Obstacle::None && !inPlace) {
             QVERIFY(!result.ok());
             QVERIFY2(!result.reason().isEmpty(), "a failure says why");
+            QVERIFY(obstacle != Obstacle::LockedFolder || result.reason() == "Permission denied");
             QCOMPARE(folderContents(dir.path()), before);
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), oldContent);

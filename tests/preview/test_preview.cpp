@@ -154,6 +154,9 @@ class PreviewTest : public QObject
                                                     << "2" << 0 << true;
         QTest::newRow("Enter on OK itself presses it") << "cmdOK" << int(Qt::Key_Return) << "2"
                                                        << "2" << 0 << true;
+        QTest::newRow("the keypad's Enter presses OK")
+            << "txtWidth" << (Qt::Key_Enter | Qt::KeypadModifier).toCombined() << "2"
+            << "2" << 0 << true;
     }
 
     void dialogKeys()
@@ -170,7 +173,8 @@ class PreviewTest : public QObject
         f.viewColor([&](frmPrintSetup &d) {
             QWidget *target = d.findChild<QWidget *>(list);
             target->setFocus();
-            QTest::keyClick(target, Qt::Key(key));
+            QTest::keyClick(target, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
             seenHeight = d.txtHeight.Text();
             seenWidth = d.txtWidth.Text();
             stillOpen = d.isVisible();
@@ -386,12 +390,19 @@ class PreviewTest : public QObject
         QCOMPARE(swatchTwips(*p).size(), QSizeF(7000, 4200));
         QCOMPARE(swatchTwips(*p).left(), (p->ScaleWidth() - 7000) / 2);
 
-        // Closed by its close box: the swatch turns 2 x 2 at once.
+        // Closed by its close box: the preview is active again and its swatch
+        // turns 2 x 2 at once.
         PreviewFixture::activate(d);
         d.close();
-        PreviewFixture::activate(*p);
+        QTRY_COMPARE(QApplication::activeWindow(), p);
         QCOMPARE(swatchTwips(*p).size(), QSizeF(2800, 2800));
         QVERIFY(!f.dialog().isVisible());
+
+        // Open beside the preview, then View Color in the main window: modal.
+        p->mnuPrintSetUp.trigger();
+        p->cmdChangeColor.click();
+        f.viewColor([](frmPrintSetup &) {});
+        QVERIFY(f.dialogWasModal);
     }
 };
 

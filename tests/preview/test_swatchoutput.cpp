@@ -175,6 +175,25 @@ class SwatchOutputTest : public QObject
                  qPrintable(QString::number(bottom)));
     }
 
+    void aSecondPrintCarriesTheNewColour()
+    {
+        OutputFixture fixture;
+        QTest::mouseClick(fixture.openPreview(2)->cmdPrint.widget(), Qt::LeftButton);
+        fixture.app.preview()->cmdChangeColor.click();
+        fixture.app.colors().lstColors.setListIndex(11); // "Orange"
+        frmPrint *preview = fixture.openPreview(2);
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+        QCOMPARE(fixture.printer.jobs.size(), 2U);
+        const QImage page = fixture.printer.jobs.back().front().picture;
+        QCOMPARE(page.pixelColor(page.width() - 1, page.height() - 1), QColor(255, 153, 51));
+        const auto text = [](const QImage &p) {
+            return p.createMaskFromColor(p.pixel(p.width() - 1, p.height() - 1));
+        };
+        QVERIFY(text(page) != text(fixture.printer.jobs.front().front().picture)); // new amounts
+        preview->cmdRefresh.click(); // drawn afresh from the main window
+        QCOMPARE(page, preview->picColor.Image());
+    }
+
     void saving_data()
     {
         QTest::addColumn<QStringList>("steps");

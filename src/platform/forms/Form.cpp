@@ -111,7 +111,19 @@ void Form::showModal()
 
 void Form::hideForm()
 {
+    hideHandingBack();
+}
+
+void Form::hideHandingBack()
+{
+    // A window of the program that closes while it holds the activation hands
+    // it to the window it was shown over, as a window manager does: without
+    // one nothing would, and that window would not count as activated again.
+    const bool wasActive = isActiveWindow();
     hide();
+    if (wasActive) {
+        shownOver_.giveBack(this);
+    }
 }
 
 void Form::unload()
@@ -125,7 +137,7 @@ void Form::unload()
     Form_Unload();
     loaded_ = false;
     loadedForms_.remove(this);
-    hide();
+    hideHandingBack();
     if (onUnloaded) {
         onUnloaded();
     }
@@ -142,6 +154,7 @@ void Form::showNow()
     }
     if (!isVisible()) {
         activateOnShow_ = true;
+        shownOver_ = KeyboardReturn();
     }
     show();
     if (first && frameGeometry().size() != size()) {
@@ -174,20 +187,21 @@ void Form::placeOnFirstShow()
 
 void Form::applyTabOrder()
 {
+    // Only the controls that Tab reaches: Qt ignores a step of the order from
+    // or to a widget that takes no focus (a label), which left the controls
+    // after it in creation order (the about window's Tab skipped its links).
     std::vector<Control *> order;
     const std::vector<Control *> all = Controls();
-    std::copy_if(all.begin(), all.end(), std::back_inserter(order),
-                 [](Control *c) { return c->widget() && c->TabIndex() >= 0; });
+    std::copy_if(all.begin(), all.end(), std::back_inserter(order), [](Control *c) {
+        return c->widget() && c->TabIndex() >= 0 && (c->widget()->focusPolicy() & Qt::TabFocus);
+    });
     std::stable_sort(order.begin(), order.end(),
                      [](Control *a, Control *b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
     }
-    const auto first = std::find_if(order.begin(), order.end(), [](Control *c) {
-        return c->widget()->focusPolicy() & Qt::TabFocus;
-    });
-    if (first != order.end()) {
-        (*first)->widget()->setFocus(Qt::OtherFocusReason);
+    if (!order.empty()) {
+        order.front()->widget()->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/ColorValue.h"
 #include "platform/forms/Control.h"
+#include "platform/services/KeyboardReturn.h"
 
 #include <QKeySequence>
 #include <QWidget>
@@ -142,6 +143,7 @@ class Form : public QWidget
 
   private:
     void showNow();
+    void hideHandingBack();
     // The controls that follow the form's size, then the form's handler.
     void resized();
     void placeOnFirstShow();
@@ -174,6 +176,7 @@ class Form : public QWidget
     bool loaded_ = false;
     bool everShown_ = false;
     bool activateOnShow_ = false; // shown, and not yet activated since
+    KeyboardReturn shownOver_;    // the window that was active when it was shown
 };
 
 // The character code that a key event types, as a key-press handler sees it:

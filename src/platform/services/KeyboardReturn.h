@@ -1,11 +1,11 @@
-// Tintwell - the keyboard handed back when a modal window closes.
+// Tintwell - the keyboard handed back when a window closes.
 #pragma once
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
-// Remembers the window that has the keyboard as a modal window opens, and
+// Remembers the window that has the keyboard as another window opens, and
 // gives it the keyboard back once that window has closed. A window manager
 // does this itself; on a bare X server nothing else would, and the keys a
 // person (or a screen reader) types next would reach no window.
@@ -17,10 +17,12 @@ class KeyboardReturn
     void giveBack(const QWidget *closed = nullptr) const
     {
         if (opener_ && opener_ != closed && opener_->isVisible()) {
-            opener_->activateWindow();
+            activate(*opener_);
         }
     }
 
   private:
+    static void activate(QWidget &window);
+
     QPointer<QWidget> opener_;
 };

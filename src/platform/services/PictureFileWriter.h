@@ -11,6 +11,7 @@ class PictureFileWriter
   public:
     virtual ~PictureFileWriter() = default;
     // Writes the picture as a BMP file, whatever the extension of the path,
-    // replacing a file of that name only once the new one is complete.
+    // replacing a file of that name only once the new one is complete; in a
+    // folder that takes no new files, a writable old file is written in place.
     virtual OutputResult writeBitmap(const QImage &picture, const QString &path) = 0;
 };

@@ -14,7 +14,13 @@ OutputResult QtPictureFileWriter::writeBitmap(const QImage &picture, const QStri
 
     // The new file is written beside the old one and takes its place only
     // when complete: a failed write leaves the old file and no partial one.
+    // A folder that takes no new files (shared, the files the person's own)
+    // leaves only the old file itself to write: Qt then writes it in place,
+    // which a failed write can leave partial. Refusing the save would be
+    // worse: the person could not keep the colour there at all. A new name
+    // in such a folder is still refused.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         return OutputResult::failure(file.errorString());
     }
