@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -122,7 +123,13 @@ void Form::hideHandingBack()
     const bool wasActive = isActiveWindow();
     hide();
     if (wasActive) {
-        shownOver_.giveBack(this);
+        // Once the command that closed it is done: the window it was shown
+        // over may be going too (View Color puts the preview in the main
+        // window's place), and a late request for the focus of a hidden
+        // window would leave the keyboard elsewhere when it comes back.
+        QTimer::singleShot(0, qApp, [back = shownOver_, closed = QPointer<Form>(this)] {
+            back.giveBack(closed.data());
+        });
     }
 }
 
