@@ -3,7 +3,6 @@
 
 #include <QLocale>
 #include <cerrno>
-#include <cstdio>
 #include <cups/cups.h>
 #include <memory>
 
@@ -70,7 +69,7 @@ cups_size_t paperWithoutMargins(const char *named)
         media = pwgMediaForPWG(usLetter ? "na_letter_8.5x11in" : "iso_a4_210x297mm");
     }
     cups_size_t size{};
-    std::snprintf(size.media, sizeof size.media, "%s", media->pwg);
+    qstrncpy(size.media, media->pwg, sizeof size.media);
     size.width = media->width;
     size.length = media->length;
     return size;
