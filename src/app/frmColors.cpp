@@ -179,7 +179,7 @@ void frmColors::fillBasicColors()
 
 void frmColors::scrollBarSteps(const Channel &channel)
 {
-    SetCurrentColor(*this);
+    SetCurrentColor(hsbRed, hsbGreen, hsbBlue, Picture1);
     channel.box.setText(QString::number(channel.bar.Value()));
     UpdateColorList();
 }
