@@ -2,26 +2,6 @@
 #include "app/Program.h"
 
 #include "platform/services/AppInfo.h"
-namespace {
-
-// What the preview's Print and save commands do where the program has no
-// printer or files to reach.
-class NoSwatchOutput final : public SwatchOutput
-{
-  public:
-    void PrintColor(frmPrint &) override {}
-    void SaveColor(frmPrint &) override {}
-};
-
-std::unique_ptr<SwatchOutput> swatchOutputFor(const ProgramServices &services)
-{
-    if (services.output) {
-        return std::make_unique<SwatchCommands>(services.messages, *services.output);
-    }
-    return std::make_unique<NoSwatchOutput>();
-}
-
-} // namespace
 
 Program::Program(ProgramServices services)
     : services_(std::move(services)), formContext_{services_.screen, loadedForms_, pictures_},
@@ -30,12 +10,12 @@ Program::Program(ProgramServices services)
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});
       }),
-      swatchOutput_(swatchOutputFor(services_)), printSetup_([this] {
+      swatchCommands_(services_.messages, services_.output), printSetup_([this] {
           return std::make_unique<frmPrintSetup>(
               formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
       }),
       preview_([this] {
-          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, *swatchOutput_});
+          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchCommands_});
       }),
       help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
           return std::make_unique<frmAbout>(

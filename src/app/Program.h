@@ -34,9 +34,8 @@ struct ProgramServices
     UrlOpener &urlOpener;
     const Clock &clock;
     std::function<void()> endProcess;
-    // The printer, the bitmap files and the file dialog. Tests of the other
-    // windows go without: printing and saving then do nothing.
-    OutputServices *output = nullptr;
+    // The printer, the bitmap files and the file dialog.
+    OutputServices &output;
 };
 
 class Program : public MainWindowCommands, public PreviewLinks
@@ -76,7 +75,7 @@ class Program : public MainWindowCommands, public PreviewLinks
     FormPictures pictures_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
-    std::unique_ptr<SwatchOutput> swatchOutput_;
+    SwatchCommands swatchCommands_;
     FormInstance<frmPrintSetup> printSetup_;
     FormInstance<frmPrint> preview_;
     FormInstance<frmHelp> help_;

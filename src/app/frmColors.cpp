@@ -46,12 +46,7 @@ void frmColors::designWindow()
 
 void frmColors::designControls()
 {
-    for (Control *c : Controls()) {
-        if (c->widget()) {
-            c->setFontName(QStringLiteral("Arial"));
-            c->setFontSize(9.75);
-        }
-    }
+    Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 9.75);
     Picture1.Move(-480, -60, 10080, 4380);
     Picture1.setTabIndex(14);
     Picture1.setBackColor(0);
@@ -179,7 +174,7 @@ void frmColors::fillBasicColors()
 
 void frmColors::scrollBarSteps(const Channel &channel)
 {
-    SetCurrentColor(*this);
+    SetCurrentColor(hsbRed, hsbGreen, hsbBlue, Picture1);
     channel.box.setText(QString::number(channel.bar.Value()));
     UpdateColorList();
 }

@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
                          std::fflush(nullptr);
                          ::_exit(0);
                      },
-                     &output});
+                     output});
     if (!program.start()) {
         return 0;
     }

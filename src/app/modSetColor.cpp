@@ -1,16 +1,18 @@
 // Tintwell - the current colour and the number boxes' shared helpers.
 #include "app/modSetColor.h"
 
-#include "app/frmColors.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/ScrollBar.h"
 #include "platform/forms/TextBox.h"
 
 ColorValue CurrentColor = 0;
 
-void SetCurrentColor(frmColors &colors)
+void SetCurrentColor(const ScrollBar &red, const ScrollBar &green, const ScrollBar &blue,
+                     PictureBox &sample)
 {
-    CurrentColor = RGB(colors.hsbRed.Value(), colors.hsbGreen.Value(), colors.hsbBlue.Value());
-    colors.Picture1.setBackColor(CurrentColor);
+    CurrentColor = RGB(red.Value(), green.Value(), blue.Value());
+    sample.setBackColor(CurrentColor);
 }
 
 void SelectActiveText(const Form &form)

@@ -4,15 +4,14 @@
 
 #include "app/modSetColor.h"
 #include "layout/modResize.h"
+#include "platform/SystemColor.h"
 #include "platform/services/Clock.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/UrlOpener.h"
 
 #include "platform/forms/FormPictures.h"
-#include <QApplication>
 
 #include <QIcon>
-#include <QPalette>
 #include <QPixmap>
 #include <QUrl>
 
@@ -21,12 +20,6 @@ namespace {
 constexpr ColorValue Black = RGB(0, 0, 0);
 constexpr ColorValue Blue = RGB(0, 0, 255);
 constexpr ColorValue Red = RGB(255, 0, 0);
-
-// The desktop's colour for text on buttons.
-ColorValue buttonTextColor()
-{
-    return fromQColor(QApplication::palette().color(QPalette::ButtonText));
-}
 
 QString disclaimerText()
 {
@@ -85,12 +78,7 @@ void frmAbout::designWindow()
 
 void frmAbout::designControls()
 {
-    for (Control *c : Controls()) {
-        if (c != &Line1_0 && c != &Line1_4) {
-            c->setFontName(QStringLiteral("Arial"));
-            c->setFontSize(12);
-        }
-    }
+    Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 12);
     const QPixmap icon(QStringLiteral(":/tintwell/tintwell-48.png"));
     const ScreenMetrics &screen = screenMetrics();
     picIcon.Move(195, 75, screen.toTwipsX(icon.width()), screen.toTwipsY(icon.height()));
@@ -127,7 +115,7 @@ void frmAbout::designControls()
         d.label.setForeColor(Black);
         d.label.setTabIndex(d.tab);
     }
-    lblCompanyName.setForeColor(buttonTextColor());
+    lblCompanyName.setForeColor(SystemColor(SystemColorIndex::ButtonText));
 
     Line1_0.setEnds(0, 2760, 5760, 2760);
     Line1_4.setEnds(5760, 5280, 0, 5280);
@@ -192,7 +180,7 @@ void frmAbout::Form_MouseMove(Qt::MouseButtons, QPointF)
     for (Label *link : {&lblMail, &lblWeb}) {
         link->setFontBold(false);
         link->setFontUnderline(false);
-        link->setForeColor(buttonTextColor());
+        link->setForeColor(SystemColor(SystemColorIndex::ButtonText));
     }
     picIcon.setBorder(false);
     lblTitle.setFontBold(false);

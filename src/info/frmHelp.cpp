@@ -18,10 +18,7 @@ frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frm
     setCancelButton(&cmdClose);
     setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 
-    for (Control *c : Controls()) {
-        c->setFontName(QStringLiteral("Arial"));
-        c->setFontSize(11.25);
-    }
+    Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 11.25);
     txtHelp.Move(120, 120, 3495, 2295);
     txtHelp.setLocked(true);
     txtHelp.setScrollBars(ScrollBars::Vertical);

@@ -2,15 +2,13 @@
 #include "preview/frmPrint.h"
 
 #include "layout/modResize.h"
+#include "platform/SystemColor.h"
 #include "platform/forms/LoadedForms.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
 #include "preview/SwatchGeometry.h"
 #include "preview/SwatchOutput.h"
 #include "preview/frmPrintSetup.h"
-
-#include <QApplication>
-#include <QPalette>
 
 namespace {
 
@@ -44,8 +42,7 @@ void frmPrint::designSwatch()
     picColor.setBorderStyle(PictureBorder::Sunken3D);
     picColor.setFontName(QStringLiteral("Arial"));
     picColor.setFontSize(12);
-    // System colour 8, the window text's colour.
-    picColor.setForeColor(fromQColor(QApplication::palette().color(QPalette::WindowText)));
+    picColor.setForeColor(SystemColor(SystemColorIndex::WindowText));
     picColor.setAccessibleRole(QAccessible::Graphic);
 }
 

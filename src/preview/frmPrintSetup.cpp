@@ -3,13 +3,11 @@
 
 #include "app/modSetColor.h"
 #include "layout/modResize.h"
+#include "platform/SystemColor.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
-
-#include <QApplication>
-#include <QPalette>
 
 namespace {
 
@@ -22,12 +20,6 @@ bool isSizeKey(int keyAscii)
 {
     return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '\r' || keyAscii == '\b' ||
            keyAscii == '\t' || keyAscii == '\n';
-}
-
-// System colour 0, the scroll bars' colour.
-ColorValue scrollBarColor()
-{
-    return fromQColor(QApplication::palette().color(QPalette::Button));
 }
 
 // Gives a pick-only list the text of one of its items by selecting it.
@@ -58,7 +50,7 @@ void frmPrintSetup::designWindow()
     // A dialog: its own frame, and no entry of its own in the task bar.
     setWindowFlag(Qt::Dialog, true);
     setClientSize(4170, 1830);
-    setBackColor(scrollBarColor());
+    setBackColor(SystemColor(SystemColorIndex::ScrollBar));
     setStartUpPosition(StartUpPosition::CenterOwner);
     setDefaultButton(&cmdOK);
     setWindowIcon(printSizeWindowIcon(pictures()));
@@ -112,7 +104,7 @@ void frmPrintSetup::designControls()
     cmdOK.setFontSize(9.75);
     cmdOK.Move(2880, 750, 870, 375);
     cmdOK.setCaption(QStringLiteral("&OK"));
-    cmdOK.setBackColor(scrollBarColor());
+    cmdOK.setBackColor(SystemColor(SystemColorIndex::ScrollBar));
     cmdOK.setTabIndex(7);
 }
 

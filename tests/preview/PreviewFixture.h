@@ -13,11 +13,14 @@
 
 struct PreviewFixture : FakeProgramServices
 {
-    // output: the printer, files and file dialog that printing and saving
-    // reach; none: the two commands do nothing.
-    explicit PreviewFixture(FakeScreenMetrics screenSize = {}, OutputServices *output = nullptr)
+    // outputServices: the printer, files and file dialog that printing and
+    // saving reach; none: the fixture's own fakes.
+    explicit PreviewFixture(FakeScreenMetrics screenSize = {},
+                            OutputServices *outputServices = nullptr)
         : FakeProgramServices(screenSize),
-          program(std::make_unique<Program>(forProgram([this] { ++processEnds; }, output)))
+          program(std::make_unique<Program>(
+              outputServices ? forProgram([this] { ++processEnds; }, *outputServices)
+                             : forProgram([this] { ++processEnds; })))
     {
         program->start();
         QApplication::setActiveWindow(&colors());

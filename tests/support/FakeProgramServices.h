@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/Program.h"
+#include "platform/win32/QtWindowCalls.h"
+#include "preview/SwatchCommands.h"
 #include "support/FakeServices.h"
 
 #include <functional>
@@ -14,12 +16,16 @@ struct FakeProgramServices
     {
     }
 
-    // endProcess: what the exit sequence's last step does; output: the
-    // printer, files and file dialog (none: printing and saving do nothing).
-    ProgramServices forProgram(
-        std::function<void()> endProcess = [] {}, OutputServices *output = nullptr)
+    // endProcess: what the exit sequence's last step does; outputServices:
+    // the printer, files and file dialog (by default the fakes below).
+    ProgramServices forProgram(std::function<void()> endProcess = [] {})
     {
-        return {messages, beep, screen, instance, urlOpener, clock, std::move(endProcess), output};
+        return forProgram(std::move(endProcess), output);
+    }
+    ProgramServices forProgram(std::function<void()> endProcess, OutputServices &outputServices)
+    {
+        return {messages,      beep, screen, instance, urlOpener, clock, std::move(endProcess),
+                outputServices};
     }
 
     FakeMessageBoxService messages;
@@ -28,4 +34,9 @@ struct FakeProgramServices
     FakeSingleInstance instance;
     FakeUrlOpener urlOpener;
     FakeClock clock;
+    FakePrinterService printer;
+    FakePictureFileWriter files;
+    FakeDialogCalls dialogs;
+    QtWindowCalls windows;
+    OutputServices output{printer, files, dialogs, windows, QStringLiteral("tintwell")};
 };

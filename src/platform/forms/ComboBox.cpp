@@ -178,11 +178,6 @@ std::int32_t ComboBox::ItemData(int index) const
     return combo_->itemData(index).value<std::int32_t>();
 }
 
-void ComboBox::setItemData(int index, std::int32_t data)
-{
-    combo_->setItemData(index, QVariant::fromValue(data));
-}
-
 int ComboBox::ListIndex() const
 {
     return combo_->currentIndex();

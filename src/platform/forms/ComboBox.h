@@ -23,7 +23,6 @@ class ComboBox final : public Control
     [[nodiscard]] int ListCount() const;
     [[nodiscard]] QString List(int index) const;
     [[nodiscard]] std::int32_t ItemData(int index) const;
-    void setItemData(int index, std::int32_t data);
     // -1 when nothing is selected.
     [[nodiscard]] int ListIndex() const;
     // Raises the selection event when the selection changes.

@@ -165,6 +165,17 @@ void Control::setFontUnderline(bool underline)
     }
 }
 
+void Control::setFontOfAll(const std::vector<Control *> &controls, const QString &family,
+                           double points)
+{
+    for (Control *control : controls) {
+        if (control->hasFont()) {
+            control->setFontName(family);
+            control->setFontSize(points);
+        }
+    }
+}
+
 bool Control::FontBold() const
 {
     return hasFont() && widget()->font().bold();

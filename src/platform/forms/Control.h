@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 class Form;
 class QWidget;
@@ -80,6 +81,10 @@ class Control
     void setFontUnderline(bool underline);
     [[nodiscard]] bool FontBold() const;
     [[nodiscard]] bool FontUnderline() const;
+    // A window's "every control in this font": each of the controls that has
+    // a font takes the family and the size; lines and menu items have none.
+    static void setFontOfAll(const std::vector<Control *> &controls, const QString &family,
+                             double points);
 
     [[nodiscard]] int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = index; }

@@ -58,16 +58,6 @@ void MenuItem::setShortcut(const QKeySequence &shortcut)
     action_->setShortcut(shortcut);
 }
 
-void MenuItem::setChecked(bool checked)
-{
-    action_->setCheckable(true);
-    action_->setChecked(checked);
-}
-
-void MenuItem::setItemEnabled(bool enabled)
-{
-    action_->setEnabled(enabled);
-}
 void MenuItem::trigger()
 {
     action_->trigger();

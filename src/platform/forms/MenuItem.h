@@ -30,8 +30,6 @@ class MenuItem final : public Control
     [[nodiscard]] QString Caption() const;
     [[nodiscard]] bool hasBox() const override { return false; }
     void setShortcut(const QKeySequence &shortcut);
-    void setChecked(bool checked);
-    void setItemEnabled(bool enabled);
     void trigger();
 
     std::function<void()> onClick;

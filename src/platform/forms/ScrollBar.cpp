@@ -89,11 +89,3 @@ void ScrollBar::setLargeChange(int step)
 {
     bar_->setPageStep(clampTo16Bits(step));
 }
-int ScrollBar::SmallChange() const
-{
-    return bar_->singleStep();
-}
-int ScrollBar::LargeChange() const
-{
-    return bar_->pageStep();
-}

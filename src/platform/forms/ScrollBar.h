@@ -20,8 +20,6 @@ class ScrollBar final : public Control
     [[nodiscard]] int Max() const;
     void setSmallChange(int step);
     void setLargeChange(int step);
-    [[nodiscard]] int SmallChange() const;
-    [[nodiscard]] int LargeChange() const;
 
     // Change: the value changed (program, arrow, trough, keys, thumb released).
     // Scroll: the thumb is being dragged; raised for every position on the way.

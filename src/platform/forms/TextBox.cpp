@@ -266,11 +266,6 @@ void TextBox::setMaxLength(int length)
     }
 }
 
-int TextBox::MaxLength() const
-{
-    return maxLength_;
-}
-
 void TextBox::setAlignment(Qt::Alignment alignment)
 {
     if (line_) {

@@ -37,7 +37,6 @@ class TextBox final : public Control
     // and the selection alone.
     void setText(const QString &text);
     void setMaxLength(int length);
-    [[nodiscard]] int MaxLength() const;
     void setAlignment(Qt::Alignment alignment);
     void setLocked(bool readOnly);
     void setColors(ColorValue back, ColorValue fore);

@@ -1,0 +1,2 @@
+// The about window's header, included from a library that must not use it.
+#include "info/frmAbout.h"

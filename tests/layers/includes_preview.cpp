@@ -1,0 +1,2 @@
+// The preview's header, included from a library that must not use it.
+#include "preview/frmPrint.h"

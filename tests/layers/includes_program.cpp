@@ -1,0 +1,2 @@
+// The program object's header, included from a window below it.
+#include "app/Program.h"
