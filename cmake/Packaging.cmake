@@ -35,17 +35,24 @@ install(FILES ${TINTWELL_PACKAGING_DIR}/${TINTWELL_APP_ID}.desktop
 install(FILES ${TINTWELL_PACKAGING_DIR}/${TINTWELL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The manual page, with the version filled in, compressed as Debian keeps them
-# (-n: no time stamp, so that the same sources give the same package).
+# tintwell_install_gzipped(<target> <file> <destination>): the file compressed
+# as Debian keeps manual pages and changelogs (-n: no time stamp, so that the
+# same sources give the same package), and installed there.
+function(tintwell_install_gzipped target file destination)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${file}.gz
+    COMMAND gzip -9 -n -f -k ${file}
+    DEPENDS ${file}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${file}.gz)
+  install(FILES ${file}.gz DESTINATION ${destination})
+endfunction()
+
+# The manual page, with the version filled in.
 set(man_page ${PROJECT_BINARY_DIR}/man/tintwell.1)
 configure_file(${TINTWELL_PACKAGING_DIR}/tintwell.1.in ${man_page} @ONLY)
-add_custom_command(OUTPUT ${man_page}.gz
-  COMMAND gzip -9 -n -f -k ${man_page}
-  DEPENDS ${man_page}
-  COMMENT "Compressing the manual page"
-  VERBATIM)
-add_custom_target(tintwell_man ALL DEPENDS ${man_page}.gz)
-install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+tintwell_install_gzipped(tintwell_man ${man_page} ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The package's copyright, in Debian's machine-readable format, and its
 # changelog, compressed, where Debian keeps them.
@@ -53,13 +60,7 @@ set(TINTWELL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tintwell)
 install(FILES ${TINTWELL_PACKAGING_DIR}/debian/copyright DESTINATION ${TINTWELL_DOC_DIR})
 set(changelog ${PROJECT_BINARY_DIR}/doc/changelog)
 configure_file(${TINTWELL_PACKAGING_DIR}/debian/changelog ${changelog} COPYONLY)
-add_custom_command(OUTPUT ${changelog}.gz
-  COMMAND gzip -9 -n -f -k ${changelog}
-  DEPENDS ${changelog}
-  COMMENT "Compressing the changelog"
-  VERBATIM)
-add_custom_target(tintwell_changelog ALL DEPENDS ${changelog}.gz)
-install(FILES ${changelog}.gz DESTINATION ${TINTWELL_DOC_DIR})
+tintwell_install_gzipped(tintwell_changelog ${changelog} ${TINTWELL_DOC_DIR})
 
 # make package: a .deb of everything installed above and the program.
 set(CPACK_GENERATOR DEB)
