@@ -273,6 +273,7 @@ class PrinterTest : public QObject
         QVERIFY(runAdmin(QStringLiteral("cupsreject"), {Queue}));
         const FakeScreenMetrics screen;
         QtPrinterService printer(screen);
+        QVERIFY(printer.checkDefaultPrinter().ok());
         printer.setHighQuality();
         QVERIFY(printer.drawPicture(swatchPicture(), {0, 0}).ok());
         const OutputResult ended = printer.endDocument();

@@ -38,7 +38,7 @@ class Connection
         if (!http_) {
             return QStringLiteral("the printing system (CUPS) is not running or cannot be reached");
         }
-        if (httpError(http_.get()) == ETIMEDOUT) {
+        if (timedOut()) {
             return QStringLiteral("the printing system (CUPS) has not answered for %1 seconds")
                 .arg(static_cast<double>(patience_.count()) / 1000);
         }

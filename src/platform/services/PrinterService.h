@@ -39,7 +39,8 @@ class PrinterService
     virtual void setColorOutput() = 0;
     // The width of the page's printable area.
     [[nodiscard]] virtual double pageWidthTwips() = 0;
-    // Draws the picture at its natural size: the size it has on the screen.
+    // Draws the picture at its natural size, the size it has on the screen,
+    // on the paper of the last successful check.
     virtual OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) = 0;
     // Ends the job and hands it to the printing system.
     virtual OutputResult endDocument() = 0;

@@ -69,21 +69,12 @@ OutputResult QtPrinterService::checkDefaultPrinter()
     return OutputResult::success();
 }
 
-const CupsDestination *QtPrinterService::destination()
-{
-    if (!destination_) {
-        (void)checkDefaultPrinter();
-    }
-    return destination_ ? &*destination_ : nullptr;
-}
-
 PrinterPaper QtPrinterService::paper()
 {
-    const CupsDestination *found = destination();
-    if (!found) {
+    if (!destination_) {
         return {};
     }
-    return {QString::fromLatin1(found->paper.media), printableTwips(found->paper)};
+    return {QString::fromLatin1(destination_->paper.media), printableTwips(destination_->paper)};
 }
 
 void QtPrinterService::setHighQuality()
@@ -119,9 +110,8 @@ OutputResult QtPrinterService::drawPicture(const QImage &picture, QPointF topLef
 
 OutputResult QtPrinterService::beginJob()
 {
-    const CupsDestination *target = destination();
-    if (!target) {
-        return checkDefaultPrinter();
+    if (!destination_) {
+        return OutputResult::failure(QStringLiteral("no default printer has been found"));
     }
     jobFolder_ = std::make_unique<QTemporaryDir>();
     if (!jobFolder_->isValid()) {
@@ -134,7 +124,7 @@ OutputResult QtPrinterService::beginJob()
     page_->setResolution(PageDotsPerInch);
     page_->setCreator(QStringLiteral("Tintwell"));
     page_->setTitle(QStringLiteral("Tintwell"));
-    page_->setPageLayout(layoutOf(target->paper));
+    page_->setPageLayout(layoutOf(destination_->paper));
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(page_.get())) {
         closeJob();

@@ -39,8 +39,6 @@ class QtPrinterService final : public PrinterService
     OutputResult endDocument() override;
 
   private:
-    // The destination of the last check; a check first when there is none.
-    const CupsDestination *destination();
     OutputResult beginJob();
     [[nodiscard]] CupsOptions jobSettings() const;
     void closeJob();
