@@ -1,6 +1,7 @@
 // Tintwell - a sorted drop-down list with per-entry item data.
 #include "platform/forms/ComboBox.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -13,10 +14,10 @@ namespace {
 
 // The layer's drop-down list widget: a type of its own for the accessible
 // object below to recognise.
-class ComboBoxWidget final : public QComboBox
+class ComboBoxWidget final : public ControlWidget<QComboBox>
 {
   public:
-    using QComboBox::QComboBox;
+    using ControlWidget::ControlWidget;
 };
 
 // The list as screen readers see it: a combo box whose text is the entry it
@@ -134,7 +135,7 @@ void announceEntry(QComboBox &combo)
 } // namespace
 
 ComboBox::ComboBox(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), combo_(new ComboBoxWidget(form.containerWidget(container)))
+    : Control(form, std::move(name)), combo_(new ComboBoxWidget(*this, containerWidget(container)))
 {
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(forComboBox); });

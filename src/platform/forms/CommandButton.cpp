@@ -1,7 +1,7 @@
 // Tintwell - a push button; the graphical style draws its own background colour.
 #include "platform/forms/CommandButton.h"
 
-#include "platform/forms/Form.h"
+#include "platform/forms/ControlWidget.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,23 +12,12 @@ namespace {
 
 // Captions wrap onto several lines when the button is too narrow for one,
 // the way a tall button shows "View Color" above "(F2)".
-class WrappingButton final : public QPushButton
+class WrappingButton final : public ControlWidget<QPushButton>
 {
   public:
-    using QPushButton::QPushButton;
+    using ControlWidget::ControlWidget;
 
   protected:
-    // Enter presses the focused button, as Space does.
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-
     void paintEvent(QPaintEvent *) override
     {
         QStylePainter painter(this);
@@ -53,7 +42,7 @@ class WrappingButton final : public QPushButton
 } // namespace
 
 CommandButton::CommandButton(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), button_(new WrappingButton(form.containerWidget(container)))
+    : Control(form, std::move(name)), button_(new WrappingButton(*this, containerWidget(container)))
 {
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, context(), [this] {
@@ -95,6 +84,20 @@ void CommandButton::setPicture(const QIcon &picture, QSize pixels)
 void CommandButton::click()
 {
     button_->click();
+}
+
+// Enter presses the focused button, as Space does.
+bool CommandButton::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    if (event.type() == QEvent::KeyPress) {
+        const auto &key = static_cast<const QKeyEvent &>(event);
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        if (enter && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return true;
+        }
+    }
+    return qt.qtEvent(event);
 }
 
 void CommandButton::yieldAccessKeys(const QList<QKeySequence> &taken)

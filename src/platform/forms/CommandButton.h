@@ -21,11 +21,13 @@ class CommandButton final : public Control
     void setPicture(const QIcon &picture, QSize pixels);
     void click();
     [[nodiscard]] bool scalesFont() const override { return true; }
-    [[nodiscard]] bool takesEnter() const override { return true; }
     // Leaves Alt with the caption's marked letter to a menu that has it too.
     void yieldAccessKeys(const QList<QKeySequence> &taken) override;
 
     std::function<void()> onClick;
+
+  protected:
+    bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
 
   private:
     QPushButton *button_;

@@ -17,20 +17,26 @@ Control::Control(Form &form, QString name) : form_(form), name_(std::move(name))
 
 Control::~Control()
 {
-    // No handler may run while the widget goes: its signals and the form's
-    // watch end first.
+    // No handler may run while the widget goes: its signals end first.
     context_.reset();
-    if (widget_) {
-        widget_->removeEventFilter(&form_);
-        delete widget_.data();
-    }
+    delete widget_.data();
 }
 
 void Control::attach(QWidget *widget)
 {
     widget_ = widget;
     widget->setObjectName(name_);
-    form_.watchControlWidget(widget);
+    widget->setMouseTracking(true); // the pointer moving with no button down
+}
+
+QWidget *Control::containerWidget(Control *container) const
+{
+    return container && container->widget() ? container->widget() : form_.client_;
+}
+
+double Control::dockedHeightAbove() const
+{
+    return form_.dockedHeightAbove(this);
 }
 
 void Control::requireBox(const char *property) const

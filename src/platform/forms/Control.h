@@ -15,7 +15,11 @@
 #include <stdexcept>
 #include <vector>
 
+class ControlWidgetEvents;
 class Form;
+class QEvent;
+class QKeyEvent;
+class QMouseEvent;
 class QWidget;
 
 // Raised when a control does not have a property, or does not let it be set
@@ -51,9 +55,6 @@ class Control
     [[nodiscard]] virtual bool hasBox() const { return true; }
     // True for the kinds whose text the layout scales with the window.
     [[nodiscard]] virtual bool scalesFont() const { return false; }
-    // True when Enter belongs to the control (a button, a multi-line box)
-    // and not to the form's default button.
-    [[nodiscard]] virtual bool takesEnter() const { return false; }
     // Scales the control's geometry; a control without a box has nothing to scale.
     virtual void scaleGeometry(const TwipsScale &scale);
     // Leaves Alt with a caption's marked letter to one of the given keys' owners.
@@ -112,9 +113,22 @@ class Control
     // A control without a font (a line, a menu item) answers false.
     [[nodiscard]] virtual bool hasFont() const { return widget() != nullptr; }
     void requireBox(const char *property) const;
-    // Called once the widget exists: names it, takes ownership, lets the
-    // form watch its events.
+    // Called once the widget exists: names it and takes ownership.
     void attach(QWidget *widget);
+    // The widget a new control's widget goes in: the container's, or the
+    // form's client area.
+    [[nodiscard]] QWidget *containerWidget(Control *container) const;
+    // The kind's own handling of an event its widget received, after the
+    // handlers above ran: by default Qt's. A key that the kind leaves (does
+    // not accept) may still press the form's default or cancel button.
+    virtual bool widgetEvent(QEvent &event, ControlWidgetEvents &qt);
+    // A character that reaches the control without a key event of its own
+    // (an input method's): the form's key preview and the key-press handler
+    // see it and may drop it (code 0).
+    void keyTyped(int &keyAscii);
+    // The height of the containers docked along the top of the form before
+    // this control, in twips.
+    [[nodiscard]] double dockedHeightAbove() const;
     // Re-applies the twips geometry in pixels; labels that size themselves override it.
     virtual void applyGeometry();
     // A QObject that lives exactly as long as the control: the context of its
@@ -127,6 +141,12 @@ class Control
     double height_ = 0;
 
   private:
+    template <class> friend class ControlWidget;
+    // Every event of the control's widget comes here first (FormEvents.cpp).
+    bool receive(QEvent &event, ControlWidgetEvents &qt);
+    bool keyPressed(QKeyEvent &key, ControlWidgetEvents &qt);
+    void pointer(const QMouseEvent &mouse);
+
     Form &form_;
     QString name_;
     int tabIndex_ = -1;

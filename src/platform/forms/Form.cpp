@@ -3,6 +3,7 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/forms/MenuItem.h"
@@ -23,7 +24,7 @@
 
 Form::Form(const FormContext &context, const QString &name)
     : screen_(context.screen), loadedForms_(context.loadedForms), pictures_(context.pictures),
-      client_(new QWidget(this))
+      client_(newClient(*this))
 {
     installFormAccessibility();
     setObjectName(name);
@@ -34,9 +35,6 @@ Form::Form(const FormContext &context, const QString &name)
     layout->addWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
-    // The background's own pointer events.
-    client_->installEventFilter(this);
-    client_->setMouseTracking(true);
 }
 
 Form::~Form()
@@ -51,7 +49,6 @@ Form::~Form()
     }
     // Controls go first, each taking its widget along, the last created
     // first, so that nested controls go before their containers.
-    client_->removeEventFilter(this);
     while (!controls_.empty()) {
         std::unique_ptr<Control> last = std::move(controls_.back());
         controls_.pop_back();
@@ -406,34 +403,14 @@ std::vector<Control *> Form::Controls() const
 
 Control *Form::ActiveControl() const
 {
-    for (QWidget *w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
-        if (Control *c = controlOf(w)) {
-            return c;
-        }
-    }
-    return nullptr;
-}
-
-Control *Form::controlOf(const QObject *widget) const
-{
-    if (!widget) {
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) {
         return nullptr;
     }
-    for (const auto &c : controls_) {
-        if (c->widget() == widget) {
-            return c.get();
+    for (QWidget *w = focus; w && w != this; w = w->parentWidget()) {
+        if (const auto *shown = dynamic_cast<const ControlWidgetEvents *>(w)) {
+            return &shown->control();
         }
     }
     return nullptr;
-}
-
-QWidget *Form::containerWidget(Control *container) const
-{
-    return container && container->widget() ? container->widget() : client_;
-}
-
-void Form::watchControlWidget(QWidget *widget)
-{
-    widget->installEventFilter(this);
-    widget->setMouseTracking(true);
 }

@@ -18,6 +18,7 @@ class LoadedForms;
 class MenuItem;
 class QEventLoop;
 class QMenuBar;
+class QMouseEvent;
 class ScreenMetrics;
 
 // What every form needs from the program: the screen it lays itself out
@@ -78,14 +79,6 @@ class Form : public QWidget
 
     // The focused control of this form, if any.
     [[nodiscard]] Control *ActiveControl() const;
-    [[nodiscard]] QWidget *containerWidget(Control *container) const;
-    // A character typed into a control: the form's key preview and the
-    // control's key-press handler see it, and may drop it (code 0).
-    void raiseKeyPress(Control *control, int &keyAscii);
-    void watchControlWidget(QWidget *widget);
-    // The height of the containers docked along the top above the given one
-    // (all of them for null), in twips.
-    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
 
   protected:
     template <class T, class... Args> T &add(Args &&...args)
@@ -133,7 +126,6 @@ class Form : public QWidget
     virtual void Form_MouseMove(Qt::MouseButtons, QPointF /*twips*/) {}
     virtual void Form_MouseUp(Qt::MouseButtons, QPointF /*twips*/) {}
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -152,12 +144,24 @@ class Form : public QWidget
     [[nodiscard]] int menuBarHeight() const;
     void applyWindowFlags();
     [[nodiscard]] QMenuBar *menuBar();
-    bool handleKeyPress(QKeyEvent *event, Control *control);
-    void handleKeyRelease(QKeyEvent *event, Control *control);
-    void handleMouse(QEvent *event, QWidget *widget, Control *control);
-    void handleBackgroundMouse(QEvent *event);
-    [[nodiscard]] Control *controlOf(const QObject *widget) const;
-    [[nodiscard]] bool controlBeneath(QWidget *widget, QPointF local) const;
+    // The height of the containers docked along the top above the given one
+    // (all of them for null), in twips.
+    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
+
+    // How keys and the pointer reach the form's handlers (FormEvents.cpp).
+    // Controls hand their widgets' events in; the client area its own.
+    friend class Control;
+    class Client;
+    [[nodiscard]] static QWidget *newClient(Form &form);
+    // A key pressed in the control, or in the form where none has the focus
+    // (null): the key preview and the control's handlers. False when they
+    // dropped the key or the form is gone.
+    bool keyDown(Control *control, const QKeyEvent &event);
+    void keyTyped(Control *control, int &keyAscii);
+    void keyUp(Control *control, const QKeyEvent &event);
+    // Enter and Esc that nothing took press the default and the cancel button.
+    bool pressDefaultOrCancel(const QKeyEvent &event);
+    void backgroundMouse(const QMouseEvent &mouse);
 
     const ScreenMetrics &screen_;
     LoadedForms &loadedForms_;

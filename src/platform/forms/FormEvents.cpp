@@ -1,5 +1,13 @@
-// Tintwell - how a form hands Qt's events to its own and its controls' handlers.
+// Tintwell - how Qt's events reach the handlers of a form and its controls.
+//
+// Every event of a control's widget goes to the control first
+// (Control::receive). A key runs the form's key preview, then the control's
+// handlers, which may drop it, then the kind's own handling and Qt's; Enter
+// and Esc that none of them took press the form's default and cancel
+// buttons, and the key ends there. The pointer goes to the handlers of the
+// control under it, and over the bare client area to the form's.
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/services/ScreenMetrics.h"
@@ -9,6 +17,17 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+namespace {
+
+bool isPointer(const QEvent &event)
+{
+    const QEvent::Type type = event.type();
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseMove;
+}
+
+} // namespace
 
 int characterCodeOf(const QKeyEvent &event)
 {
@@ -45,43 +64,120 @@ int characterCodeOf(const QKeyEvent &event)
     return static_cast<int>(code);
 }
 
-bool Form::eventFilter(QObject *watched, QEvent *event)
+// The client area: the form's background, where no control is.
+class Form::Client final : public QWidget
 {
-    if (watched == client_) {
-        handleBackgroundMouse(event);
-        return false;
-    }
-    Control *control = controlOf(watched);
-    if (!control) {
-        return QWidget::eventFilter(watched, event);
-    }
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return handleKeyPress(static_cast<QKeyEvent *>(event), control);
-    case QEvent::KeyRelease:
-        handleKeyRelease(static_cast<QKeyEvent *>(event), control);
-        break;
-    case QEvent::FocusOut:
-        if (control->onLostFocus) {
-            control->onLostFocus();
+  public:
+    explicit Client(Form &form) : QWidget(&form), form_(form) { setMouseTracking(true); }
+
+  protected:
+    bool event(QEvent *event) override
+    {
+        if (isPointer(*event)) {
+            form_.backgroundMouse(static_cast<const QMouseEvent &>(*event));
         }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-        handleMouse(event, static_cast<QWidget *>(watched), control);
-        break;
-    default:
-        break;
+        return QWidget::event(event);
     }
-    return QWidget::eventFilter(watched, event);
+
+  private:
+    Form &form_;
+};
+
+QWidget *Form::newClient(Form &form)
+{
+    return new Client(form); // owned by the form as its child
 }
 
-bool Form::handleKeyPress(QKeyEvent *event, Control *control)
+bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+        return keyPressed(static_cast<QKeyEvent &>(event), qt);
+    case QEvent::KeyRelease: {
+        const QPointer<Form> form(&form_);
+        form_.keyUp(this, static_cast<QKeyEvent &>(event));
+        if (!form) {
+            return true;
+        }
+        widgetEvent(event, qt);
+        event.accept(); // the control's keys end at the control
+        return true;
+    }
+    case QEvent::FocusOut:
+        if (onLostFocus) {
+            onLostFocus();
+        }
+        break;
+    default:
+        if (isPointer(event)) {
+            pointer(static_cast<const QMouseEvent &>(event));
+        }
+        break;
+    }
+    return widgetEvent(event, qt);
+}
+
+bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
+{
+    const QPointer<Form> form(&form_);
+    if (form_.keyDown(this, key)) {
+        widgetEvent(key, qt);
+        if (form && !key.isAccepted()) {
+            form_.pressDefaultOrCancel(key);
+        }
+    }
+    // The key ends here: the form's own key handling is for keys that no
+    // control has the focus for.
+    key.accept();
+    return true;
+}
+
+bool Control::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    return qt.qtEvent(event);
+}
+
+void Control::keyTyped(int &keyAscii)
+{
+    form_.keyTyped(this, keyAscii);
+}
+
+namespace {
+
+// True when a control's widget other than the given one lies under the
+// point: the event is that control's, passed up by Qt.
+bool otherControlAt(const QWidget &widget, QPointF local)
+{
+    for (const QWidget *w = widget.childAt(local.toPoint()); w && w != &widget;
+         w = w->parentWidget()) {
+        if (dynamic_cast<const ControlWidgetEvents *>(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void Control::pointer(const QMouseEvent &mouse)
+{
+    const QPointF local = widget()->mapFromGlobal(mouse.globalPosition());
+    if (otherControlAt(*widget(), local)) {
+        return;
+    }
+    const auto &handler = mouse.type() == QEvent::MouseButtonPress     ? onMouseDown
+                          : mouse.type() == QEvent::MouseButtonRelease ? onMouseUp
+                                                                       : onMouseMove;
+    if (handler) {
+        handler(mouse.buttons() | mouse.button(), form_.screen_.toTwips(local));
+    }
+}
+
+bool Form::keyDown(Control *control, const QKeyEvent &event)
 {
     QPointer<Form> guard(this);
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int key = event.key();
+    const Qt::KeyboardModifiers mods = event.modifiers();
     if (keyPreview_) {
         Form_KeyDown(key, mods);
     }
@@ -90,33 +186,15 @@ bool Form::handleKeyPress(QKeyEvent *event, Control *control)
     }
     // An access key of the window never gets here: Qt's shortcut took it. Alt
     // with any other key types its character, so it is filtered like typing.
-    int ascii = characterCodeOf(*event);
+    int ascii = characterCodeOf(event);
     if (guard && ascii != 0) {
-        raiseKeyPress(control, ascii);
-        if (ascii == 0) {
-            return true; // the handler dropped the character
-        }
+        keyTyped(control, ascii);
+        return ascii != 0;
     }
-    if (!guard) {
-        return true;
-    }
-    const bool plain = (mods & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && key == Qt::Key_Escape && cancelButton_ && cancelButton_->widget()->isEnabled()) {
-        cancelButton_->click();
-        return true;
-    }
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    // A focused button presses itself, the default one included.
-    const bool controlTakesEnter = control && control->takesEnter();
-    if (plain && enter && defaultButton_ && !controlTakesEnter &&
-        defaultButton_->widget()->isEnabled()) {
-        defaultButton_->click();
-        return true;
-    }
-    return false;
+    return !guard.isNull();
 }
 
-void Form::raiseKeyPress(Control *control, int &keyAscii)
+void Form::keyTyped(Control *control, int &keyAscii)
 {
     QPointer<Form> guard(this);
     if (keyPreview_) {
@@ -130,61 +208,44 @@ void Form::raiseKeyPress(Control *control, int &keyAscii)
     }
 }
 
-void Form::handleKeyRelease(QKeyEvent *event, Control *control)
+void Form::keyUp(Control *control, const QKeyEvent &event)
 {
     QPointer<Form> guard(this);
     if (keyPreview_) {
-        Form_KeyUp(event->key(), event->modifiers());
+        Form_KeyUp(event.key(), event.modifiers());
     }
     if (guard && control && control->onKeyUp) {
-        control->onKeyUp(event->key(), event->modifiers());
+        control->onKeyUp(event.key(), event.modifiers());
     }
 }
 
-// True when another control lies under the point, inside the given widget:
-// the event is that control's, passed up to its container by Qt.
-bool Form::controlBeneath(QWidget *widget, QPointF local) const
+bool Form::pressDefaultOrCancel(const QKeyEvent &event)
 {
-    for (QWidget *w = widget->childAt(local.toPoint()); w && w != widget; w = w->parentWidget()) {
-        if (controlOf(w)) {
-            return true;
-        }
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
     }
-    return false;
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    CommandButton *button = enter                           ? defaultButton_
+                            : event.key() == Qt::Key_Escape ? cancelButton_
+                                                            : nullptr;
+    if (!button || !button->widget()->isEnabled()) {
+        return false;
+    }
+    button->click();
+    return true;
 }
 
-void Form::handleMouse(QEvent *event, QWidget *widget, Control *control)
+void Form::backgroundMouse(const QMouseEvent &mouse)
 {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    const QPointF local = widget->mapFromGlobal(mouse->globalPosition());
-    if (controlBeneath(widget, local)) {
-        return;
-    }
-    const auto &handler = event->type() == QEvent::MouseButtonPress     ? control->onMouseDown
-                          : event->type() == QEvent::MouseButtonRelease ? control->onMouseUp
-                                                                        : control->onMouseMove;
-    if (handler) {
-        handler(mouse->buttons() | mouse->button(), screen_.toTwips(local));
-    }
-}
-
-void Form::handleBackgroundMouse(QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseMove) {
-        return;
-    }
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    const QPointF local = client_->mapFromGlobal(mouse->globalPosition());
+    const QPointF local = client_->mapFromGlobal(mouse.globalPosition());
     if (client_->childAt(local.toPoint())) {
         return; // over a control: the event is the control's
     }
-    const Qt::MouseButtons buttons = mouse->buttons() | mouse->button();
+    const Qt::MouseButtons buttons = mouse.buttons() | mouse.button();
     const QPointF twips = screen_.toTwips(local);
-    if (type == QEvent::MouseButtonPress) {
+    if (mouse.type() == QEvent::MouseButtonPress) {
         Form_MouseDown(buttons, twips);
-    } else if (type == QEvent::MouseButtonRelease) {
+    } else if (mouse.type() == QEvent::MouseButtonRelease) {
         Form_MouseUp(buttons, twips);
     } else {
         Form_MouseMove(buttons, twips);
@@ -193,18 +254,14 @@ void Form::handleBackgroundMouse(QEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    // Keys of a watched control were handled in eventFilter already.
-    if (!controlOf(QApplication::focusWidget()) && handleKeyPress(event, nullptr)) {
-        return;
+    if (keyDown(nullptr, *event) && !pressDefaultOrCancel(*event)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void Form::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!controlOf(QApplication::focusWidget())) {
-        handleKeyRelease(event, nullptr);
-    }
+    keyUp(nullptr, *event);
     QWidget::keyReleaseEvent(event);
 }
 

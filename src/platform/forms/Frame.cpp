@@ -1,12 +1,13 @@
 // Tintwell - a frame: a captioned box that holds other controls.
 #include "platform/forms/Frame.h"
 
-#include "platform/forms/Form.h"
+#include "platform/forms/ControlWidget.h"
 
 #include <QGroupBox>
 
 Frame::Frame(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), box_(new QGroupBox(form.containerWidget(container)))
+    : Control(form, std::move(name)),
+      box_(new ControlWidget<QGroupBox>(*this, containerWidget(container)))
 {
     attach(box_);
 }

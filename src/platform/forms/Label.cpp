@@ -2,6 +2,7 @@
 // background colour of its own.
 #include "platform/forms/Label.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/services/ScreenMetrics.h"
@@ -14,24 +15,14 @@
 #include <mutex>
 
 // A caption that can also be a link, followed from the keyboard.
-class LabelWidget final : public QLabel
+class LabelWidget final : public ControlWidget<QLabel>
 {
   public:
-    using QLabel::QLabel;
+    using ControlWidget::ControlWidget;
 
     std::function<void()> follow;
 
   protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const int key = event->key();
-        if (follow && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
-            follow();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
     void paintEvent(QPaintEvent *event) override
     {
         QLabel::paintEvent(event);
@@ -91,7 +82,7 @@ QAccessibleInterface *forLink(const QString & /*className*/, QObject *object)
 } // namespace
 
 Label::Label(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)), label_(new LabelWidget(form.containerWidget(container)))
+    : Control(form, std::move(name)), label_(new LabelWidget(*this, containerWidget(container)))
 {
     label_->setAutoFillBackground(false);
     label_->setTextFormat(Qt::PlainText);
@@ -175,9 +166,17 @@ void Label::setLink(std::function<void()> follow)
     renewAccessibleObject(*label_);
 }
 
-bool Label::takesEnter() const
+// Enter and Space follow a link.
+bool Label::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
-    return label_->follow != nullptr;
+    if (event.type() == QEvent::KeyPress && label_->follow) {
+        const int key = static_cast<const QKeyEvent &>(event).key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            label_->follow();
+            return true;
+        }
+    }
+    return qt.qtEvent(event);
 }
 
 void Label::applyGeometry()

@@ -38,10 +38,10 @@ class Label final : public Control
     void setLink(std::function<void()> follow);
 
     [[nodiscard]] bool scalesFont() const override { return true; }
-    [[nodiscard]] bool takesEnter() const override;
 
   protected:
     void applyGeometry() override;
+    bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
 
   private:
     LabelWidget *label_;

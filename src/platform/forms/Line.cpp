@@ -1,6 +1,7 @@
 // Tintwell - a line between two points, in twips.
 #include "platform/forms/Line.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -9,10 +10,10 @@
 #include <cmath>
 
 // The line owns its surface and so outlives it.
-class LineSurface final : public QWidget
+class LineSurface final : public ControlWidget<QWidget>
 {
   public:
-    LineSurface(const Line &owner, QWidget *parent) : QWidget(parent), owner_(owner)
+    LineSurface(Line &owner, QWidget *parent) : ControlWidget(owner, parent), owner_(owner)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -31,8 +32,7 @@ class LineSurface final : public QWidget
 };
 
 Line::Line(Form &form, QString name, Control *container)
-    : Control(form, std::move(name)),
-      surface_(new LineSurface(*this, form.containerWidget(container)))
+    : Control(form, std::move(name)), surface_(new LineSurface(*this, containerWidget(container)))
 {
     surface_->setFocusPolicy(Qt::NoFocus);
     attach(surface_);

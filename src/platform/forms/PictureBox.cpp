@@ -1,6 +1,7 @@
 // Tintwell - a picture box: a container and a drawing surface.
 #include "platform/forms/PictureBox.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -9,10 +10,12 @@
 #include <cmath>
 
 // The picture box owns its surface and so outlives it.
-class PictureSurface final : public QFrame
+class PictureSurface final : public ControlWidget<QFrame>
 {
   public:
-    PictureSurface(const PictureBox &owner, QWidget *parent) : QFrame(parent), owner_(owner) {}
+    PictureSurface(PictureBox &owner, QWidget *parent) : ControlWidget(owner, parent), owner_(owner)
+    {
+    }
 
   protected:
     void paintEvent(QPaintEvent *event) override
@@ -37,7 +40,7 @@ class PictureSurface final : public QFrame
 
 PictureBox::PictureBox(Form &form, QString name, Control *container)
     : Control(form, std::move(name)),
-      surface_(new PictureSurface(*this, form.containerWidget(container)))
+      surface_(new PictureSurface(*this, containerWidget(container)))
 {
     surface_->setAttribute(Qt::WA_OpaquePaintEvent);
     attach(surface_);
@@ -123,7 +126,7 @@ void PictureBox::applyGeometry()
 {
     if (dockedTop_) {
         left_ = 0;
-        top_ = ParentForm().dockedHeightAbove(this);
+        top_ = dockedHeightAbove();
         width_ = ParentForm().ScaleWidth();
     }
     Control::applyGeometry();

@@ -1,7 +1,7 @@
 // Tintwell - a horizontal scroll bar with a 16-bit value and two step sizes.
 #include "platform/forms/ScrollBar.h"
 
-#include "platform/forms/Form.h"
+#include "platform/forms/ControlWidget.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -16,37 +16,13 @@ int clampTo16Bits(int v)
                       int{std::numeric_limits<std::int16_t>::max()});
 }
 
-// Right arrow and Page Down move towards the maximum, the thumb to the right.
-class LeftToRightScrollBar final : public QScrollBar
-{
-  public:
-    LeftToRightScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
-    {
-        setInvertedControls(false);
-    }
-
-  protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        switch (event->key()) {
-        case Qt::Key_PageDown:
-            triggerAction(SliderPageStepAdd);
-            break;
-        case Qt::Key_PageUp:
-            triggerAction(SliderPageStepSub);
-            break;
-        default:
-            QScrollBar::keyPressEvent(event);
-        }
-    }
-};
-
 } // namespace
 
 ScrollBar::ScrollBar(Form &form, QString name, Control *container)
     : Control(form, std::move(name)),
-      bar_(new LeftToRightScrollBar(form.containerWidget(container)))
+      bar_(new ControlWidget<QScrollBar>(*this, Qt::Horizontal, containerWidget(container)))
 {
+    bar_->setInvertedControls(false);
     bar_->setTracking(true);
     bar_->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved with the arrow keys
     QObject::connect(bar_, &QScrollBar::valueChanged, context(), [this] {
@@ -56,6 +32,24 @@ ScrollBar::ScrollBar(Form &form, QString name, Control *container)
         }
     });
     attach(bar_);
+}
+
+// Right arrow and Page Down move towards the maximum, the thumb to the right.
+bool ScrollBar::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    if (event.type() == QEvent::KeyPress) {
+        switch (static_cast<const QKeyEvent &>(event).key()) {
+        case Qt::Key_PageDown:
+            bar_->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            bar_->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        default:
+            break;
+        }
+    }
+    return qt.qtEvent(event);
 }
 
 int ScrollBar::Value() const

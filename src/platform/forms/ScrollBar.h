@@ -26,6 +26,9 @@ class ScrollBar final : public Control
     std::function<void()> onChange;
     std::function<void()> onScroll;
 
+  protected:
+    bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
+
   private:
     QScrollBar *bar_;
 };

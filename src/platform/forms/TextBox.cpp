@@ -1,6 +1,7 @@
 // Tintwell - a text box: one line (QLineEdit) or several (QPlainTextEdit).
 #include "platform/forms/TextBox.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 
@@ -17,6 +18,11 @@
 
 namespace {
 
+bool isEnter(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 // The focus goes to another window or to the menus, and comes back from there.
 bool windowFocusReason(Qt::FocusReason reason)
 {
@@ -31,96 +37,14 @@ QString textOf(const QMimeData *data)
 
 } // namespace
 
-// The box's events that the layer shapes: the got-focus event runs after Qt's
-// own focus handling, so that what the handler selects stays selected, and
-// screen readers hear of the focus before they hear of that selection; text
-// from an input method is typed; dropped text is asked for. The text box owns
-// the widget and so outlives it.
-class TextBoxLine final : public QLineEdit
+// The one-line box's widget: a type of its own for the accessible object
+// below to recognise.
+class TextBoxLine final : public ControlWidget<QLineEdit>
 {
   public:
-    TextBoxLine(TextBox &owner, QWidget *parent) : QLineEdit(parent), owner_(owner) {}
-
-  protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        announceFocus(*this);
-        QLineEdit::focusInEvent(event);
-        owner_.focusArrived(event->reason());
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QLineEdit::focusOutEvent(event);
-        owner_.focusLeft(event->reason());
-    }
-    void inputMethodEvent(QInputMethodEvent *event) override
-    {
-        const QString typed = owner_.typedByInputMethod(event->commitString());
-        QInputMethodEvent kept(event->preeditString(), event->attributes());
-        kept.setCommitString(typed, event->replacementStart(), event->replacementLength());
-        QLineEdit::inputMethodEvent(&kept);
-    }
-    // Qt's drag-enter handling asks this too.
-    void dragMoveEvent(QDragMoveEvent *event) override
-    {
-        if (owner_.acceptsDrop(textOf(event->mimeData()))) {
-            QLineEdit::dragMoveEvent(event);
-        } else {
-            event->ignore();
-        }
-    }
-    void dropEvent(QDropEvent *event) override
-    {
-        if (owner_.acceptsDrop(textOf(event->mimeData()))) {
-            QLineEdit::dropEvent(event);
-        } else {
-            event->ignore();
-        }
-    }
-    // Where the system has a selection (X11), the middle button pastes it.
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        const QClipboard *clipboard = QGuiApplication::clipboard();
-        if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() &&
-            !owner_.acceptsDrop(clipboard->text(QClipboard::Selection))) {
-            event->accept();
-            return;
-        }
-        QLineEdit::mouseReleaseEvent(event);
-    }
-
-  private:
-    TextBox &owner_;
+    using ControlWidget::ControlWidget;
 };
-
-class TextBoxLines final : public QPlainTextEdit
-{
-  public:
-    TextBoxLines(TextBox &owner, QWidget *parent) : QPlainTextEdit(parent), owner_(owner) {}
-
-  protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        announceFocus(*this);
-        QPlainTextEdit::focusInEvent(event);
-        owner_.focusArrived(event->reason());
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QPlainTextEdit::focusOutEvent(event);
-        owner_.focusLeft(event->reason());
-    }
-    void inputMethodEvent(QInputMethodEvent *event) override
-    {
-        const QString typed = owner_.typedByInputMethod(event->commitString());
-        QInputMethodEvent kept(event->preeditString(), event->attributes());
-        kept.setCommitString(typed, event->replacementStart(), event->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&kept);
-    }
-
-  private:
-    TextBox &owner_;
-};
+using TextBoxLines = ControlWidget<QPlainTextEdit>;
 
 namespace {
 
@@ -225,7 +149,7 @@ QAccessibleInterface *forTextBoxLine(const QString & /*className*/, QObject *obj
 TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
     : Control(form, std::move(name))
 {
-    QWidget *parent = form.containerWidget(container);
+    QWidget *parent = containerWidget(container);
     if (lines == TextLines::Multi) {
         multi_ = new TextBoxLines(*this, parent);
         setScrollBars(ScrollBars::Vertical);
@@ -375,22 +299,82 @@ void TextBox::focusLeft(Qt::FocusReason reason)
     awayWithWindow_ = windowFocusReason(reason);
 }
 
-QString TextBox::typedByInputMethod(const QString &commit)
+// The box's events that the layer shapes: the got-focus event runs after Qt's
+// own focus handling, so that what the handler selects stays selected, and
+// screen readers hear of the focus before they hear of that selection; text
+// from an input method is typed; dropped text is asked for.
+bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    switch (event.type()) {
+    case QEvent::FocusIn: {
+        announceFocus(*widget());
+        const bool done = qt.qtEvent(event);
+        focusArrived(static_cast<QFocusEvent &>(event).reason());
+        return done;
+    }
+    case QEvent::FocusOut: {
+        const bool done = qt.qtEvent(event);
+        focusLeft(static_cast<QFocusEvent &>(event).reason());
+        return done;
+    }
+    case QEvent::InputMethod:
+        return typeCommitted(static_cast<QInputMethodEvent &>(event), qt);
+    case QEvent::KeyPress:
+        if (multi_ && isEnter(static_cast<QKeyEvent &>(event))) {
+            qt.qtEvent(event);
+            event.accept(); // Enter belongs to a box of several lines
+            return true;
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (line_ && !acceptsDrop(textOf(static_cast<QDropEvent &>(event).mimeData()))) {
+            event.ignore();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (line_ && middleButtonPasteRefused(static_cast<QMouseEvent &>(event))) {
+            event.accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return qt.qtEvent(event);
+}
+
+bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
 {
     QString kept;
     const QPointer<Form> form(&ParentForm());
-    for (const char32_t character : commit.toUcs4()) {
+    for (const char32_t character : event.commitString().toUcs4()) {
         int code = static_cast<int>(character);
         if (!form) {
-            break;
+            return true;
         }
-        form->raiseKeyPress(this, code);
+        keyTyped(code);
         if (code != 0) {
             const auto typed = static_cast<char32_t>(code);
             kept += QString::fromUcs4(&typed, 1);
         }
     }
-    return kept;
+    if (!form) {
+        return true;
+    }
+    QInputMethodEvent typed(event.preeditString(), event.attributes());
+    typed.setCommitString(kept, event.replacementStart(), event.replacementLength());
+    return qt.qtEvent(typed);
+}
+
+// Where the system has a selection (X11), the middle button pastes it.
+bool TextBox::middleButtonPasteRefused(const QMouseEvent &event) const
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return event.button() == Qt::MiddleButton && clipboard->supportsSelection() &&
+           !acceptsDrop(clipboard->text(QClipboard::Selection));
 }
 
 bool TextBox::acceptsDrop(const QString &text) const

@@ -4,6 +4,7 @@
 #include "platform/ColorValue.h"
 #include "platform/forms/Control.h"
 
+class QInputMethodEvent;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -30,7 +31,6 @@ class TextBox final : public Control
 
     [[nodiscard]] bool isMultiLine() const { return multi_ != nullptr; }
     [[nodiscard]] bool scalesFont() const override { return true; }
-    [[nodiscard]] bool takesEnter() const override { return isMultiLine(); }
 
     [[nodiscard]] QString Text() const;
     // Setting the text it already holds raises nothing and leaves the caret
@@ -60,17 +60,19 @@ class TextBox final : public Control
     // accepts it; unset, all text does. The context menu's paste is not asked.
     std::function<bool(const QString &text)> acceptsDroppedText;
 
+  protected:
+    bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
+
   private:
     void raiseChange();
     void focusArrived(Qt::FocusReason reason);
     void focusLeft(Qt::FocusReason reason);
     // The characters an input method commits (composed and dead-key ones
     // too) are typed: each goes through the key-press handlers, which may
-    // drop it. Returns what is left to insert.
-    [[nodiscard]] QString typedByInputMethod(const QString &commit);
+    // drop it, and what is left goes in.
+    bool typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt);
     [[nodiscard]] bool acceptsDrop(const QString &text) const;
-    friend class TextBoxLine;
-    friend class TextBoxLines;
+    [[nodiscard]] bool middleButtonPasteRefused(const QMouseEvent &event) const;
 
     QLineEdit *line_ = nullptr;
     QPlainTextEdit *multi_ = nullptr;

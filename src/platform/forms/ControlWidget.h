@@ -1,0 +1,43 @@
+// Tintwell - the Qt widget that shows a control: every event it receives goes
+// to its control first, which may hand it on to Qt's own handling.
+#pragma once
+
+#include "platform/forms/Control.h"
+
+#include <QEvent>
+#include <utility>
+
+// What a control's widget offers its control: Qt's own handling of an event.
+class ControlWidgetEvents
+{
+  public:
+    [[nodiscard]] virtual Control &control() const = 0;
+    // What the Qt widget itself does with the event.
+    virtual bool qtEvent(QEvent &event) = 0;
+
+  protected:
+    ControlWidgetEvents() = default;
+    ~ControlWidgetEvents() = default;
+    Q_DISABLE_COPY_MOVE(ControlWidgetEvents)
+};
+
+// A Qt widget of the given kind that belongs to a control. The control owns
+// the widget and so outlives it.
+template <class QtWidget> class ControlWidget : public QtWidget, public ControlWidgetEvents
+{
+  public:
+    template <class... Args>
+    explicit ControlWidget(Control &owner, Args &&...args)
+        : QtWidget(std::forward<Args>(args)...), owner_(owner)
+    {
+    }
+
+    [[nodiscard]] Control &control() const override { return owner_; }
+    bool qtEvent(QEvent &event) override { return QtWidget::event(&event); }
+
+  protected:
+    bool event(QEvent *event) override { return owner_.receive(*event, *this); }
+
+  private:
+    Control &owner_;
+};
