@@ -2,12 +2,12 @@
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"
 
+#include "platform/KeyboardReturn.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/forms/MenuItem.h"
-#include "platform/services/KeyboardReturn.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@
 
 Form::Form(const FormContext &context, const QString &name)
     : screen_(context.screen), loadedForms_(context.loadedForms), pictures_(context.pictures),
-      client_(newClient(*this))
+      client_(new QWidget(this))
 {
     installFormAccessibility();
     setObjectName(name);
@@ -35,6 +35,9 @@ Form::Form(const FormContext &context, const QString &name)
     layout->addWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
+    // The pointer moving over the background with no button down.
+    setMouseTracking(true);
+    client_->setMouseTracking(true);
 }
 
 Form::~Form()
@@ -109,11 +112,6 @@ void Form::showModal()
 
 void Form::hideForm()
 {
-    hideHandingBack();
-}
-
-void Form::hideHandingBack()
-{
     // A window of the program that closes while it holds the activation hands
     // it to the window it was shown over, as a window manager does: without
     // one nothing would, and that window would not count as activated again.
@@ -141,7 +139,7 @@ void Form::unload()
     Form_Unload();
     loaded_ = false;
     loadedForms_.remove(this);
-    hideHandingBack();
+    hideForm();
     if (onUnloaded) {
         onUnloaded();
     }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/ColorValue.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/forms/Control.h"
-#include "platform/services/KeyboardReturn.h"
 
 #include <QKeySequence>
 #include <QWidget>
@@ -132,10 +132,12 @@ class Form : public QWidget
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
     void showNow();
-    void hideHandingBack();
     // The controls that follow the form's size, then the form's handler.
     void resized();
     void placeOnFirstShow();
@@ -149,10 +151,8 @@ class Form : public QWidget
     [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
 
     // How keys and the pointer reach the form's handlers (FormEvents.cpp).
-    // Controls hand their widgets' events in; the client area its own.
+    // Controls hand their widgets' events in.
     friend class Control;
-    class Client;
-    [[nodiscard]] static QWidget *newClient(Form &form);
     // A key pressed in the control, or in the form where none has the focus
     // (null): the key preview and the control's handlers. False when they
     // dropped the key or the form is gone.

@@ -64,30 +64,6 @@ int characterCodeOf(const QKeyEvent &event)
     return static_cast<int>(code);
 }
 
-// The client area: the form's background, where no control is.
-class Form::Client final : public QWidget
-{
-  public:
-    explicit Client(Form &form) : QWidget(&form), form_(form) { setMouseTracking(true); }
-
-  protected:
-    bool event(QEvent *event) override
-    {
-        if (isPointer(*event)) {
-            form_.backgroundMouse(static_cast<const QMouseEvent &>(*event));
-        }
-        return QWidget::event(event);
-    }
-
-  private:
-    Form &form_;
-};
-
-QWidget *Form::newClient(Form &form)
-{
-    return new Client(form); // owned by the form as its child
-}
-
 bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
 {
     switch (event.type()) {
@@ -235,6 +211,8 @@ bool Form::pressDefaultOrCancel(const QKeyEvent &event)
     return true;
 }
 
+// The pointer over the client area, and what the controls left of it, rise
+// to the form: only where no control lies under it is it the form's own.
 void Form::backgroundMouse(const QMouseEvent &mouse)
 {
     const QPointF local = client_->mapFromGlobal(mouse.globalPosition());
@@ -250,6 +228,19 @@ void Form::backgroundMouse(const QMouseEvent &mouse)
     } else {
         Form_MouseMove(buttons, twips);
     }
+}
+
+void Form::mousePressEvent(QMouseEvent *event)
+{
+    backgroundMouse(*event);
+}
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    backgroundMouse(*event);
+}
+void Form::mouseReleaseEvent(QMouseEvent *event)
+{
+    backgroundMouse(*event);
 }
 
 void Form::keyPressEvent(QKeyEvent *event)

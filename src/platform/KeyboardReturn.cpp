@@ -1,5 +1,5 @@
 // Tintwell - the keyboard handed back when a window closes.
-#include "platform/services/KeyboardReturn.h"
+#include "platform/KeyboardReturn.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
