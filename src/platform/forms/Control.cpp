@@ -1,12 +1,40 @@
 // Tintwell - a control on a form: geometry in twips, a font size in points.
 #include "platform/forms/Control.h"
 
+#include "platform/forms/ControlWidget.h"
 #include "platform/forms/FontFamilies.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/services/ScreenMetrics.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
+
+namespace {
+
+bool isPointer(const QEvent &event)
+{
+    const QEvent::Type type = event.type();
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseMove;
+}
+
+// True when a control's widget other than the given one lies under the
+// point: the event is that control's, passed up by Qt.
+bool otherControlAt(const QWidget &widget, QPointF local)
+{
+    for (const QWidget *w = widget.childAt(local.toPoint()); w && w != &widget;
+         w = w->parentWidget()) {
+        if (dynamic_cast<const ControlWidgetEvents *>(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 PropertyNotSupported::PropertyNotSupported(const QString &control, const char *property)
     : std::runtime_error(control.toStdString() + " has no settable property " + property)
@@ -238,5 +266,73 @@ void Control::setFocus()
 {
     if (QWidget *w = widget()) {
         w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+        return keyPressed(static_cast<QKeyEvent &>(event), qt);
+    case QEvent::KeyRelease: {
+        const QPointer<Form> form(&form_);
+        form_.keyUp(this, static_cast<QKeyEvent &>(event));
+        if (!form) {
+            return true;
+        }
+        widgetEvent(event, qt);
+        event.accept(); // the control's keys end at the control
+        return true;
+    }
+    case QEvent::FocusOut:
+        if (onLostFocus) {
+            onLostFocus();
+        }
+        break;
+    default:
+        if (isPointer(event)) {
+            pointer(static_cast<const QMouseEvent &>(event));
+        }
+        break;
+    }
+    return widgetEvent(event, qt);
+}
+
+bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
+{
+    const QPointer<Form> form(&form_);
+    if (form_.keyDown(this, key)) {
+        widgetEvent(key, qt);
+        if (form && !key.isAccepted()) {
+            form_.pressDefaultOrCancel(key);
+        }
+    }
+    // The key ends here: the form's own key handling is for keys that no
+    // control has the focus for.
+    key.accept();
+    return true;
+}
+
+bool Control::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    return qt.qtEvent(event);
+}
+
+void Control::keyTyped(int &keyAscii)
+{
+    form_.keyTyped(this, keyAscii);
+}
+
+void Control::pointer(const QMouseEvent &mouse)
+{
+    const QPointF local = widget()->mapFromGlobal(mouse.globalPosition());
+    if (otherControlAt(*widget(), local)) {
+        return;
+    }
+    const auto &handler = mouse.type() == QEvent::MouseButtonPress     ? onMouseDown
+                          : mouse.type() == QEvent::MouseButtonRelease ? onMouseUp
+                                                                       : onMouseMove;
+    if (handler) {
+        handler(mouse.buttons() | mouse.button(), form_.screen_.toTwips(local));
     }
 }

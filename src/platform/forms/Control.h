@@ -142,7 +142,7 @@ class Control
 
   private:
     template <class> friend class ControlWidget;
-    // Every event of the control's widget comes here first (FormEvents.cpp).
+    // Every event of the control's widget comes here first.
     bool receive(QEvent &event, ControlWidgetEvents &qt);
     bool keyPressed(QKeyEvent &key, ControlWidgetEvents &qt);
     void pointer(const QMouseEvent &mouse);

@@ -1,13 +1,6 @@
-// Tintwell - how Qt's events reach the handlers of a form and its controls.
-//
-// Every event of a control's widget goes to the control first
-// (Control::receive). A key runs the form's key preview, then the control's
-// handlers, which may drop it, then the kind's own handling and Qt's; Enter
-// and Esc that none of them took press the form's default and cancel
-// buttons, and the key ends there. The pointer goes to the handlers of the
-// control under it, and over the bare client area to the form's.
+// Tintwell - how Qt's events reach a form's own handlers, and the key steps
+// that the form runs for its controls.
 #include "platform/forms/CommandButton.h"
-#include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/LoadedForms.h"
 #include "platform/services/ScreenMetrics.h"
@@ -17,17 +10,6 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-namespace {
-
-bool isPointer(const QEvent &event)
-{
-    const QEvent::Type type = event.type();
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseMove;
-}
-
-} // namespace
 
 int characterCodeOf(const QKeyEvent &event)
 {
@@ -62,91 +44,6 @@ int characterCodeOf(const QKeyEvent &event)
     }
     const char32_t code = text.toUcs4().value(0);
     return static_cast<int>(code);
-}
-
-bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
-{
-    switch (event.type()) {
-    case QEvent::KeyPress:
-        return keyPressed(static_cast<QKeyEvent &>(event), qt);
-    case QEvent::KeyRelease: {
-        const QPointer<Form> form(&form_);
-        form_.keyUp(this, static_cast<QKeyEvent &>(event));
-        if (!form) {
-            return true;
-        }
-        widgetEvent(event, qt);
-        event.accept(); // the control's keys end at the control
-        return true;
-    }
-    case QEvent::FocusOut:
-        if (onLostFocus) {
-            onLostFocus();
-        }
-        break;
-    default:
-        if (isPointer(event)) {
-            pointer(static_cast<const QMouseEvent &>(event));
-        }
-        break;
-    }
-    return widgetEvent(event, qt);
-}
-
-bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
-{
-    const QPointer<Form> form(&form_);
-    if (form_.keyDown(this, key)) {
-        widgetEvent(key, qt);
-        if (form && !key.isAccepted()) {
-            form_.pressDefaultOrCancel(key);
-        }
-    }
-    // The key ends here: the form's own key handling is for keys that no
-    // control has the focus for.
-    key.accept();
-    return true;
-}
-
-bool Control::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
-{
-    return qt.qtEvent(event);
-}
-
-void Control::keyTyped(int &keyAscii)
-{
-    form_.keyTyped(this, keyAscii);
-}
-
-namespace {
-
-// True when a control's widget other than the given one lies under the
-// point: the event is that control's, passed up by Qt.
-bool otherControlAt(const QWidget &widget, QPointF local)
-{
-    for (const QWidget *w = widget.childAt(local.toPoint()); w && w != &widget;
-         w = w->parentWidget()) {
-        if (dynamic_cast<const ControlWidgetEvents *>(w)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-void Control::pointer(const QMouseEvent &mouse)
-{
-    const QPointF local = widget()->mapFromGlobal(mouse.globalPosition());
-    if (otherControlAt(*widget(), local)) {
-        return;
-    }
-    const auto &handler = mouse.type() == QEvent::MouseButtonPress     ? onMouseDown
-                          : mouse.type() == QEvent::MouseButtonRelease ? onMouseUp
-                                                                       : onMouseMove;
-    if (handler) {
-        handler(mouse.buttons() | mouse.button(), form_.screen_.toTwips(local));
-    }
 }
 
 bool Form::keyDown(Control *control, const QKeyEvent &event)

@@ -6,12 +6,9 @@
 #include <functional>
 #include <map>
 
-// Qt's pixmap cache keeps every pixmap an icon hands out under that icon's
-// own key. An icon made afresh each time a window opens leaves its pictures
-// there, never asked for again, until the cache is full (10 MB; with the
-// style's pictures, a thousand openings of the preview grew the program by
-// 12 MB). Windows take their icons from here instead, so that a window
-// opened again shows the same icon and finds its pixmaps in the cache.
+// Each icon is drawn once for the program (the toolbar's from SVG, at each
+// scale), not at every opening of a window: a window opened again shows the
+// same icon. What Qt caches while drawing a window is the form's to clear.
 class FormPictures
 {
   public:
