@@ -3,6 +3,7 @@
 
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/FormAccessibility.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QAbstractItemView>
@@ -24,7 +25,7 @@ class ComboBoxWidget final : public ControlWidget<QComboBox>
 // shows, so that the value is read with the label's caption when the list
 // gets the focus (Qt's own object offers a screen reader no way to read the
 // value of a list that is closed).
-class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+class ComboBoxAccessible final : public QAccessibleWidget, public OneRunText
 {
   public:
     explicit ComboBoxAccessible(ComboBoxWidget *combo)
@@ -82,33 +83,9 @@ class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTex
         QAccessibleWidget::doAction(name);
     }
 
-    // The text: the entry shown, without a caret or a selection.
-    [[nodiscard]] QString text(int start, int end) const override
-    {
-        return combo()->currentText().mid(start, end - start);
-    }
-    [[nodiscard]] int characterCount() const override
-    {
-        return static_cast<int>(combo()->currentText().size());
-    }
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    [[nodiscard]] int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    [[nodiscard]] int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    [[nodiscard]] QRect characterRect(int) const override { return {}; }
-    [[nodiscard]] int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    [[nodiscard]] QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
-
   private:
+    // The text: the entry shown.
+    [[nodiscard]] QString wholeText() const override { return combo()->currentText(); }
     [[nodiscard]] QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
 };
 

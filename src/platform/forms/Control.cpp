@@ -163,37 +163,30 @@ void Control::setFontSize(double points)
     if (!hasFont() || points <= 0) {
         throw PropertyNotSupported(name_, "FontSize");
     }
-    QFont font = widget()->font();
-    font.setPointSizeF(points);
-    widget()->setFont(font);
-    applyGeometry();
+    changeFont([points](QFont &font) { font.setPointSizeF(points); });
 }
 
 void Control::setFontName(const QString &family)
 {
-    if (hasFont()) {
-        QFont font = widget()->font();
-        font.setFamilies(fontFamilies(family));
-        widget()->setFont(font);
-        applyGeometry();
-    }
+    changeFont([&family](QFont &font) { font.setFamilies(fontFamilies(family)); });
 }
 
 void Control::setFontBold(bool bold)
 {
-    if (hasFont()) {
-        QFont font = widget()->font();
-        font.setBold(bold);
-        widget()->setFont(font);
-        applyGeometry();
-    }
+    changeFont([bold](QFont &font) { font.setBold(bold); });
 }
 
 void Control::setFontUnderline(bool underline)
 {
+    changeFont([underline](QFont &font) { font.setUnderline(underline); });
+}
+
+// The size the control takes may follow its font (a label sized to its caption).
+void Control::changeFont(const std::function<void(QFont &)> &change)
+{
     if (hasFont()) {
         QFont font = widget()->font();
-        font.setUnderline(underline);
+        change(font);
         widget()->setFont(font);
         applyGeometry();
     }

@@ -18,6 +18,7 @@
 class ControlWidgetEvents;
 class Form;
 class QEvent;
+class QFont;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -145,6 +146,7 @@ class Control
     // Every event of the control's widget comes here first.
     bool receive(QEvent &event, ControlWidgetEvents &qt);
     bool keyPressed(QKeyEvent &key, ControlWidgetEvents &qt);
+    void changeFont(const std::function<void(QFont &)> &change);
     void pointer(const QMouseEvent &mouse);
 
     Form &form_;

@@ -22,9 +22,7 @@ class ControlWidgetEvents
     virtual bool qtEvent(QEvent &event) = 0;
 
   protected:
-    ControlWidgetEvents() = default;
     ~ControlWidgetEvents() = default;
-    Q_DISABLE_COPY_MOVE(ControlWidgetEvents)
 };
 
 // A Qt widget of the given kind that belongs to a control. The control owns

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QAccessibleInterface>
 
 class QWidget;
 
@@ -27,3 +28,39 @@ void renewAccessibleObject(QWidget &widget);
 // of the same focus is then held back, as Orca would take it for a repeat
 // and skip the first. Does nothing when no screen reader listens.
 void announceFocus(QWidget &widget);
+
+// The text of a control as screen readers read it: one run of text with no
+// attributes. Qt's own objects report each character as a run of its own
+// with no length, and Orca, reading in such runs, leaves the last one out
+// ("25" for 255). Without a caret or a selection unless the kind adds them.
+class OneRunText : public QAccessibleTextInterface
+{
+  public:
+    [[nodiscard]] QString text(int start, int end) const override
+    {
+        return end < 0 ? wholeText().mid(start) : wholeText().mid(start, end - start);
+    }
+    [[nodiscard]] int characterCount() const override
+    {
+        return static_cast<int>(wholeText().size());
+    }
+    [[nodiscard]] QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    [[nodiscard]] QRect characterRect(int) const override { return {}; }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    [[nodiscard]] int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    [[nodiscard]] int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    [[nodiscard]] int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+
+  protected:
+    [[nodiscard]] virtual QString wholeText() const = 0;
+};

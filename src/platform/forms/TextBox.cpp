@@ -48,12 +48,10 @@ using TextBoxLines = ControlWidget<QPlainTextEdit>;
 
 namespace {
 
-// A one-line box as screen readers see it. Qt's own object reports each
-// character as a run of text attributes of its own with no length, and Orca,
-// reading the line in such runs, leaves out its last character ("25" for
-// 255, nothing for 0): here the whole text is one run.
+// A one-line box as screen readers see it: its text one run, with its caret
+// and selection.
 class TextBoxLineAccessible final : public QAccessibleWidget,
-                                    public QAccessibleTextInterface,
+                                    public OneRunText,
                                     public QAccessibleEditableTextInterface
 {
   public:
@@ -106,26 +104,11 @@ class TextBoxLineAccessible final : public QAccessibleWidget,
     void setSelection(int, int start, int end) override { addSelection(start, end); }
     [[nodiscard]] int cursorPosition() const override { return line()->cursorPosition(); }
     void setCursorPosition(int position) override { line()->setCursorPosition(position); }
-    [[nodiscard]] QString text(int start, int end) const override
-    {
-        return end < 0 ? line()->text().mid(start) : line()->text().mid(start, end - start);
-    }
-    [[nodiscard]] int characterCount() const override
-    {
-        return static_cast<int>(line()->text().size());
-    }
-    [[nodiscard]] QRect characterRect(int) const override { return {}; }
     [[nodiscard]] int offsetAtPoint(const QPoint &point) const override
     {
         return line()->cursorPositionAt(line()->mapFromGlobal(point));
     }
     void scrollToSubstring(int, int end) override { line()->setCursorPosition(end); }
-    [[nodiscard]] QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
@@ -135,6 +118,7 @@ class TextBoxLineAccessible final : public QAccessibleWidget,
     }
 
   private:
+    [[nodiscard]] QString wholeText() const override { return line()->text(); }
     [[nodiscard]] QLineEdit *line() const { return static_cast<QLineEdit *>(widget()); }
 };
 
