@@ -1,7 +1,7 @@
 // Tintwell tests - the three colour channels: scroll bars, number boxes, the
 // sample and the current colour.
-#include "ColorsFixture.h"
 #include "app/modSetColor.h"
+#include "support/ProgramFixture.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -24,7 +24,7 @@ class ColorsTest : public QObject
   private slots:
     void startsOnCyan()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         QVERIFY(f.started);
         QVERIFY(f.colors().isVisible());
         QCOMPARE(f.texts(), QStringList({"0", "255", "255"}));
@@ -85,7 +85,7 @@ class ColorsTest : public QObject
         QFETCH(KeyScript, keys);
         QFETCH(int, channel);
         QFETCH(QString, shown);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.hsbRed.setValue(startValue);
         w.txtRed.setFocus();
@@ -123,7 +123,7 @@ class ColorsTest : public QObject
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         QGuiApplication::clipboard()->setText(QStringLiteral("77"));
         w.hsbGreen.setValue(25); // room left in the box: its length limit hides nothing
@@ -171,7 +171,7 @@ class ColorsTest : public QObject
         QFETCH(bool, middleButton);
         QFETCH(QString, text);
         QFETCH(QString, after);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.hsbRed.setValue(5);
         QWidget *target = w.txtRed.widget();
@@ -211,7 +211,7 @@ class ColorsTest : public QObject
     {
         QFETCH(int, key);
         QFETCH(QString, after);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.txtBlue.setFocus();
         box(w.txtBlue)->setCursorPosition(key == Qt::Key_Delete ? 2 : 3);
@@ -243,7 +243,7 @@ class ColorsTest : public QObject
     {
         QFETCH(QString, clipboard);
         QFETCH(int, channel);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.hsbRed.setValue(40);
         w.txtRed.setFocus();
@@ -268,7 +268,7 @@ class ColorsTest : public QObject
     {
         QFETCH(int, key);
         QFETCH(int, value);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.hsbGreen.setValue(100);
         w.hsbGreen.setFocus();
@@ -280,7 +280,7 @@ class ColorsTest : public QObject
 
     void draggingTheThumbUpdatesContinuously()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         auto *bar = static_cast<QScrollBar *>(w.hsbRed.widget());
         QStyleOptionSlider option;
@@ -310,7 +310,7 @@ class ColorsTest : public QObject
 
     void oneScrollBarRecomposesAllThree()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.txtGreen.setText(QStringLiteral("17"));
         w.txtBlue.setText(QStringLiteral("34"));
@@ -321,7 +321,7 @@ class ColorsTest : public QObject
 
     void tabSelectsTheWholeText()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         QTest::keyClick(w.txtRed.widget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.txtGreen.widget());
@@ -342,7 +342,7 @@ class ColorsTest : public QObject
     void windowComingBackKeepsWhatIsTyped()
     {
         QFETCH(bool, menu);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         QTest::keyClicks(w.txtRed.widget(), QStringLiteral("1x"));
         if (menu) {
@@ -366,7 +366,7 @@ class ColorsTest : public QObject
 
     void anythingTypedOrPastedKeepsChannelsInRange()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         // A new seed each run, printed so that a failure can be replayed
         // with TINTWELL_SEED.

@@ -1,7 +1,7 @@
 // Tintwell tests - the main window: its design, its commands and keys, the
 // single-copy check and the way out.
-#include "ColorsFixture.h"
 #include "platform/forms/FormInstance.h"
+#include "support/ProgramFixture.h"
 #include "support/TestForm.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ class MainWindowTest : public QObject
   private slots:
     void windowDesign()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tintwell . . ."));
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 153, 153));
@@ -95,7 +95,7 @@ class MainWindowTest : public QObject
         QFETCH(QString, caption);
         QFETCH(QString, tooltip);
         QFETCH(QString, accessibleName);
-        ColorsFixture f;
+        ProgramFixture f;
         auto *widget = f.colors().findChild<QWidget *>(name);
         QVERIFY(widget);
         if (!caption.isEmpty()) {
@@ -114,7 +114,7 @@ class MainWindowTest : public QObject
 
     void menus()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         auto *bar = f.colors().findChild<QMenuBar *>();
         QVERIFY(bar);
         QStringList shown;
@@ -132,7 +132,7 @@ class MainWindowTest : public QObject
 
     void tabWalksTheControlsInOrder()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         QStringList visited;
         for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -157,7 +157,7 @@ class MainWindowTest : public QObject
     {
         QFETCH(int, width);
         QFETCH(int, height);
-        ColorsFixture f(false, FakeScreenMetrics(width, height));
+        ProgramFixture f({.screen = FakeScreenMetrics(width, height)});
         frmColors &w = f.colors();
         QCOMPARE(w.Picture1.Left(), (w.ScaleWidth() - w.Picture1.Width()) / 2);
         const QRect sample = w.Picture1.widget()->geometry();
@@ -169,7 +169,7 @@ class MainWindowTest : public QObject
 
     void opensCentredOnTheScreen()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         const QPoint centre = f.screen.pixelGeometry().center();
         const QPoint window = f.colors().frameGeometry().center();
         QVERIFY2((window - centre).manhattanLength() <= 2,
@@ -188,7 +188,7 @@ class MainWindowTest : public QObject
     void commandKeysWorkFromAnyControl()
     {
         QFETCH(QString, control);
-        ColorsFixture f;
+        ProgramFixture f({.recordWindows = true});
         auto *widget = f.colors().findChild<QWidget *>(control);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_F2);
@@ -206,7 +206,7 @@ class MainWindowTest : public QObject
 
     void buttonsAndMenuItemsOpenTheirWindows()
     {
-        ColorsFixture f;
+        ProgramFixture f({.recordWindows = true});
         frmColors &w = f.colors();
         QTest::mouseClick(w.cmdViewColor.widget(), Qt::LeftButton);
         w.mnuViewColor.trigger();
@@ -232,7 +232,7 @@ class MainWindowTest : public QObject
 
     void viewColorReportsAnError()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         f.program->printSizeError =
             ErrorRecord{5, QStringLiteral("tintwell"), QStringLiteral("Invalid procedure call")};
         const QList<int> before = f.channels();
@@ -272,7 +272,7 @@ class MainWindowTest : public QObject
     void everyExitTriggerUnloadsTheOthersInLoadOrder()
     {
         QFETCH(Trigger, trigger);
-        ColorsFixture f;
+        ProgramFixture f;
         const auto make = [&](const QString &name) {
             auto form = std::make_unique<TestForm>(f.program->formContext(), name);
             // The first window to go asks the main window to close once more.
@@ -297,7 +297,7 @@ class MainWindowTest : public QObject
 
     void aSecondCopyIsRefused()
     {
-        ColorsFixture f(true);
+        ProgramFixture f({.otherCopyRunning = true});
         QVERIFY(!f.started);
         QCOMPARE(f.messages.shown.size(), std::size_t{1});
         QCOMPARE(f.messages.shown[0].text, QStringLiteral("Application Is Currently Running"));
@@ -310,7 +310,7 @@ class MainWindowTest : public QObject
 
     void hidingKeepsTheMix()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.lstColors.setListIndex(w.lstColors.ListCount() - 1);
         w.hsbBlue.setValue(77);

@@ -1,7 +1,7 @@
 // Tintwell tests - the basic colours: picking one, and the list following
 // the channels.
-#include "ColorsFixture.h"
 #include "app/modSetColor.h"
+#include "support/ProgramFixture.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -18,7 +18,7 @@ class PaletteTest : public QObject
   private slots:
     void listsTwentyFourNamesInOrder()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         QStringList names;
         for (int i = 0; i < f.colors().lstColors.ListCount(); ++i) {
             names << f.colors().lstColors.List(i);
@@ -47,7 +47,7 @@ class PaletteTest : public QObject
     {
         QFETCH(QString, name);
         QFETCH(QList<int>, rgb);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         // Pick it with the keyboard, as a person does on the closed list.
         w.lstColors.setFocus();
@@ -65,7 +65,7 @@ class PaletteTest : public QObject
 
     void blackToWhitePassesOtherEntriesAndEndsOnWhite()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.lstColors.setListIndex(indexOf(w, QStringLiteral("Black")));
         QSignalSpy selections(list(w), &QComboBox::currentIndexChanged);
@@ -84,7 +84,7 @@ class PaletteTest : public QObject
 
     void listFollowsTheScrollBars()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         w.hsbRed.setValue(204);
         w.hsbGreen.setValue(204);
@@ -111,7 +111,7 @@ class PaletteTest : public QObject
     {
         QFETCH(QStringList, typed);
         QFETCH(QString, name);
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         TextBox *boxes[] = {&w.txtRed, &w.txtGreen, &w.txtBlue};
         for (int i = 0; i < 3; ++i) {
@@ -128,7 +128,7 @@ class PaletteTest : public QObject
 
     void itemDataStaysWithItsName()
     {
-        ColorsFixture f;
+        ProgramFixture f;
         frmColors &w = f.colors();
         QCOMPARE(w.lstColors.ItemData(indexOf(w, QStringLiteral("Teal"))), RGB(0, 153, 153));
         QCOMPARE(w.lstColors.ItemData(indexOf(w, QStringLiteral("Brown"))), RGB(204, 153, 0));

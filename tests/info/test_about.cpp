@@ -1,10 +1,10 @@
 // Tintwell tests - the about window: what it says, the colour it is painted
 // in, and its links and highlights under a real pointer.
-#include "InfoFixture.h"
 #include "app/modSetColor.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
 #include "platform/forms/LoadedForms.h"
+#include "support/ProgramFixture.h"
 
 #include <QWindow>
 
@@ -18,7 +18,7 @@ QColor backgroundOnScreen(frmAbout &about)
     return about.grab().toImage().pixelColor(beside);
 }
 
-void mixColor(InfoFixture &f, int red, int green, int blue)
+void mixColor(ProgramFixture &f, int red, int green, int blue)
 {
     frmColors &colors = f.program->colors();
     colors.hsbRed.setValue(red);
@@ -112,7 +112,7 @@ class AboutTest : public QObject
         QFETCH(bool, byCloseBox);
         QFETCH(bool, newColour);
         QFETCH(int, linksFollowed);
-        InfoFixture f;
+        ProgramFixture f;
         mixColor(f, 204, 0, 102);
         frmAbout &about = f.open(f.program->about());
         QCOMPARE(backgroundOnScreen(about), QColor(204, 0, 102));
@@ -122,7 +122,7 @@ class AboutTest : public QObject
         if (byCloseBox) {
             about.close();
             QVERIFY(!about.isVisible());
-            InfoFixture::flushUnloaded();
+            ProgramFixture::flushUnloaded();
         } else {
             for (QTestEvent *event : keys) { // each to the control with the focus then
                 event->simulate(QApplication::focusWidget());
@@ -149,7 +149,7 @@ class AboutTest : public QObject
     void opensCentredOverTheMainWindowWhereItIs()
     {
         QFETCH(QString, window);
-        InfoFixture f;
+        ProgramFixture f;
         frmColors &main = f.program->colors();
         main.move(40, 30); // away from the screen's centre, where it opened
         Form &form = window == "Help"    ? static_cast<Form &>(f.program->help())
@@ -161,7 +161,7 @@ class AboutTest : public QObject
 
     void highlightsFollowThePointer()
     {
-        InfoFixture f;
+        ProgramFixture f;
         frmAbout &about = f.open(f.program->about());
         QWindow *window = about.windowHandle();
         QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -1,7 +1,7 @@
 // Tintwell tests - the help window: its text, the keys that close it, and
 // what it keeps between openings.
-#include "InfoFixture.h"
 #include "info/HelpText.h"
+#include "support/ProgramFixture.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -86,7 +86,7 @@ class HelpTest : public QObject
         QCOMPARE(rest, QString());
 
         // On screen each CR LF is one line break: no empty line doubled, no CR.
-        InfoFixture f;
+        ProgramFixture f;
         frmHelp &help = f.open(f.program->help());
         const QString shown = expectedPieces().join(QString()).replace("\r\n", "\n");
         QCOMPARE(help.txtHelp.Text(), shown);
@@ -106,7 +106,7 @@ class HelpTest : public QObject
     {
         QFETCH(int, width);
         QFETCH(int, height);
-        InfoFixture f(FakeScreenMetrics(width, height));
+        ProgramFixture f({.screen = FakeScreenMetrics(width, height)});
         frmHelp &help = f.open(f.program->help());
         QWidget *text = help.txtHelp.widget();
         QCOMPARE(text->geometry(), text->parentWidget()->rect());
@@ -145,7 +145,7 @@ class HelpTest : public QObject
     {
         QFETCH(QTestEventList, keys);
         QFETCH(bool, closes);
-        InfoFixture f;
+        ProgramFixture f;
         frmHelp &help = f.open(f.program->help());
         const QString text = help.txtHelp.Text();
         help.txtHelp.setSelStart(40);
@@ -172,12 +172,12 @@ class HelpTest : public QObject
 
     void closeBoxUnloadsAndTheNextOpeningStartsAtTheTop()
     {
-        InfoFixture f;
+        ProgramFixture f;
         frmHelp &help = f.open(f.program->help());
         scrollOf(help)->setValue(scrollOf(help)->maximum());
         help.close(); // what the close box asks
         QVERIFY(!help.isLoaded());
-        InfoFixture::flushUnloaded();
+        ProgramFixture::flushUnloaded();
 
         frmHelp &again = f.open(f.program->help());
         QCOMPARE(scrollOf(again)->value(), 0);

@@ -1,8 +1,8 @@
 // Tintwell tests - the print-size dialog, the preview's swatch and the paths
 // between the windows.
-#include "PreviewFixture.h"
 #include "layout/modResize.h"
 #include "preview/SwatchGeometry.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -100,7 +100,7 @@ class PreviewTest : public QObject
 
     void dialogDesign()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrintSetup &d = f.dialog();
         QVERIFY(!d.isVisible()); // read before it is shown: loaded hidden
         QCOMPARE(d.windowTitle(), QStringLiteral("Print Size"));
@@ -167,7 +167,7 @@ class PreviewTest : public QObject
         QFETCH(QString, width);
         QFETCH(int, beeps);
         QFETCH(bool, previewShown);
-        PreviewFixture f;
+        ProgramFixture f;
         QString seenHeight, seenWidth;
         bool stillOpen = false;
         f.viewColor([&](frmPrintSetup &d) {
@@ -191,7 +191,7 @@ class PreviewTest : public QObject
 
     void dialogCloseBoxDropsTheSizes()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         f.viewColor([](frmPrintSetup &d) {
             pressKey(d.txtHeight.widget(), '5');
             d.close(); // the close box
@@ -224,7 +224,7 @@ class PreviewTest : public QObject
         QFETCH(int, screenWidth);
         QFETCH(int, screenHeight);
         QFETCH(QSizeF, outerPixels);
-        PreviewFixture f(FakeScreenMetrics(screenWidth, screenHeight));
+        ProgramFixture f({.screen = FakeScreenMetrics(screenWidth, screenHeight)});
         f.colors().lstColors.setListIndex(16); // "Red"
         frmPrint *preview = f.openPreview();
         QVERIFY(preview);
@@ -244,7 +244,7 @@ class PreviewTest : public QObject
 
     void previewDesign()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), QStringLiteral("Preview Color"));
@@ -279,7 +279,7 @@ class PreviewTest : public QObject
     // over the window's own background.
     void helpLine()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         const auto centreOf = [p](Control &c) {
@@ -314,7 +314,7 @@ class PreviewTest : public QObject
     {
         QFETCH(QString, how);
         QFETCH(bool, staysLoaded);
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         QVERIFY(!f.colors().isVisible());
@@ -357,7 +357,7 @@ class PreviewTest : public QObject
 
     void escapeEndsTheProgram()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         QTest::keyClick(p->cmdRefresh.widget(), Qt::Key_Escape);
@@ -374,7 +374,7 @@ class PreviewTest : public QObject
     // redraws from the dialog's lists as they are, OK or not.
     void changeSizeRedrawsOnActivation()
     {
-        PreviewFixture f;
+        ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
         p->mnuPrintSetUp.trigger();
@@ -383,16 +383,16 @@ class PreviewTest : public QObject
         QVERIFY(d.isVisible());
         QVERIFY(!d.isModal());
         QVERIFY(p->isVisible());
-        PreviewFixture::activate(d);
+        ProgramFixture::activate(d);
         pressKey(d.txtWidth.widget(), '5');
         pressKey(d.txtHeight.widget(), '3');
-        PreviewFixture::activate(*p);
+        ProgramFixture::activate(*p);
         QCOMPARE(swatchTwips(*p).size(), QSizeF(7000, 4200));
         QCOMPARE(swatchTwips(*p).left(), (p->ScaleWidth() - 7000) / 2);
 
         // Closed by its close box: the preview is active again and its swatch
         // turns 2 x 2 at once.
-        PreviewFixture::activate(d);
+        ProgramFixture::activate(d);
         d.close();
         QTRY_COMPARE(QApplication::activeWindow(), p);
         QCOMPARE(swatchTwips(*p).size(), QSizeF(2800, 2800));

@@ -1,9 +1,9 @@
 // Tintwell tests - the preview's Print command and save button, with a
 // scripted printer, file writer and file dialog.
-#include "PreviewFixture.h"
 #include "platform/win32/QtWindowCalls.h"
 #include "preview/SwatchCommands.h"
 #include "support/FakeServices.h"
+#include "support/ProgramFixture.h"
 
 #include <QTest>
 #include <string>
@@ -32,7 +32,7 @@ struct OutputFixture
             QTest::keyClick(dialog.txtHeight.widget(), Qt::Key_Return);
         });
         if (app.preview()) {
-            PreviewFixture::activate(*app.preview());
+            ProgramFixture::activate(*app.preview());
         }
         return app.preview();
     }
@@ -55,7 +55,7 @@ struct OutputFixture
     FakeDialogCalls dialogs;
     QtWindowCalls windows;
     OutputServices output{printer, files, dialogs, windows, QStringLiteral("tintwell")};
-    PreviewFixture app{FakeScreenMetrics{}, &output};
+    ProgramFixture app{{.output = &output}};
 };
 
 } // namespace
