@@ -3,7 +3,6 @@
 #include "platform/forms/Form.h"
 
 #include "platform/KeyboardReturn.h"
-#include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/LoadedForms.h"
@@ -11,11 +10,8 @@
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QTimer>

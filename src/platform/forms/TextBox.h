@@ -29,7 +29,6 @@ class TextBox final : public Control
     TextBox(Form &form, QString name, TextLines lines = TextLines::Single,
             Control *container = nullptr);
 
-    [[nodiscard]] bool isMultiLine() const { return multi_ != nullptr; }
     [[nodiscard]] bool scalesFont() const override { return true; }
 
     [[nodiscard]] QString Text() const;
