@@ -74,6 +74,14 @@ void Control::requireBox(const char *property) const
     }
 }
 
+QWidget &Control::shown(const char *property) const
+{
+    if (!widget_) {
+        throw PropertyNotSupported(name_, property);
+    }
+    return *widget_;
+}
+
 void Control::scaleGeometry(const TwipsScale &scale)
 {
     if (hasBox()) {
@@ -81,55 +89,16 @@ void Control::scaleGeometry(const TwipsScale &scale)
     }
 }
 
-double Control::Left() const
+double Control::boxed(const char *property, double twips) const
 {
-    requireBox("Left");
-    return left_;
+    requireBox(property);
+    return twips;
 }
 
-double Control::Top() const
+void Control::place(const char *property, double &twips, double value)
 {
-    requireBox("Top");
-    return top_;
-}
-
-double Control::Width() const
-{
-    requireBox("Width");
-    return width_;
-}
-
-double Control::Height() const
-{
-    requireBox("Height");
-    return height_;
-}
-
-void Control::setLeft(double twips)
-{
-    requireBox("Left");
-    left_ = twips;
-    applyGeometry();
-}
-
-void Control::setTop(double twips)
-{
-    requireBox("Top");
-    top_ = twips;
-    applyGeometry();
-}
-
-void Control::setWidth(double twips)
-{
-    requireBox("Width");
-    width_ = twips;
-    applyGeometry();
-}
-
-void Control::setHeight(double twips)
-{
-    requireBox("Height");
-    height_ = twips;
+    requireBox(property);
+    twips = value;
     applyGeometry();
 }
 
@@ -171,16 +140,6 @@ void Control::setFontName(const QString &family)
     changeFont([&family](QFont &font) { font.setFamilies(fontFamilies(family)); });
 }
 
-void Control::setFontBold(bool bold)
-{
-    changeFont([bold](QFont &font) { font.setBold(bold); });
-}
-
-void Control::setFontUnderline(bool underline)
-{
-    changeFont([underline](QFont &font) { font.setUnderline(underline); });
-}
-
 // The size the control takes may follow its font (a label sized to its caption).
 void Control::changeFont(const std::function<void(QFont &)> &change)
 {
@@ -203,63 +162,9 @@ void Control::setFontOfAll(const std::vector<Control *> &controls, const QString
     }
 }
 
-bool Control::FontBold() const
-{
-    return hasFont() && widget()->font().bold();
-}
-
-bool Control::FontUnderline() const
-{
-    return hasFont() && widget()->font().underline();
-}
-
-void Control::setToolTipText(const QString &text)
-{
-    if (QWidget *w = widget()) {
-        w->setToolTip(text);
-    }
-}
-
-void Control::setAccessibleName(const QString &name)
-{
-    if (QWidget *w = widget()) {
-        w->setAccessibleName(name);
-    }
-}
-
 void Control::setAccessibleRole(QAccessible::Role role)
 {
-    if (QWidget *w = widget()) {
-        ::setAccessibleRole(*w, role);
-    }
-}
-
-void Control::setEnabled(bool enabled)
-{
-    if (QWidget *w = widget()) {
-        w->setEnabled(enabled);
-    }
-}
-
-void Control::setVisible(bool visible)
-{
-    if (QWidget *w = widget()) {
-        w->setVisible(visible);
-    }
-}
-
-void Control::setMousePointer(Qt::CursorShape shape)
-{
-    if (QWidget *w = widget()) {
-        w->setCursor(shape);
-    }
-}
-
-void Control::setFocus()
-{
-    if (QWidget *w = widget()) {
-        w->setFocus(Qt::OtherFocusReason);
-    }
+    ::setAccessibleRole(shown("AccessibleRole"), role);
 }
 
 bool Control::receive(QEvent &event, ControlWidgetEvents &qt)

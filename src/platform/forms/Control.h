@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -21,7 +22,6 @@ class QEvent;
 class QFont;
 class QKeyEvent;
 class QMouseEvent;
-class QWidget;
 
 // Raised when a control does not have a property, or does not let it be set
 // (a menu item has no position, a drop-down list's height follows its font).
@@ -66,23 +66,29 @@ class Control
     // The form's client area changed size.
     virtual void formResized() {}
 
-    [[nodiscard]] virtual double Left() const;
-    [[nodiscard]] virtual double Top() const;
-    [[nodiscard]] virtual double Width() const;
-    [[nodiscard]] virtual double Height() const;
-    virtual void setLeft(double twips);
-    virtual void setTop(double twips);
-    virtual void setWidth(double twips);
-    virtual void setHeight(double twips);
+    [[nodiscard]] double Left() const { return boxed("Left", left_); }
+    [[nodiscard]] double Top() const { return boxed("Top", top_); }
+    [[nodiscard]] double Width() const { return boxed("Width", width_); }
+    [[nodiscard]] double Height() const { return boxed("Height", height_); }
+    void setLeft(double twips) { place("Left", left_, twips); }
+    void setTop(double twips) { place("Top", top_, twips); }
+    void setWidth(double twips) { place("Width", width_, twips); }
+    virtual void setHeight(double twips) { place("Height", height_, twips); }
     void Move(double left, double top, double width, double height);
 
     [[nodiscard]] double FontSize() const;
     void setFontSize(double points);
     void setFontName(const QString &family);
-    void setFontBold(bool bold);
-    void setFontUnderline(bool underline);
-    [[nodiscard]] bool FontBold() const;
-    [[nodiscard]] bool FontUnderline() const;
+    void setFontBold(bool bold)
+    {
+        changeFont([bold](QFont &f) { f.setBold(bold); });
+    }
+    void setFontUnderline(bool on)
+    {
+        changeFont([on](QFont &f) { f.setUnderline(on); });
+    }
+    [[nodiscard]] bool FontBold() const { return hasFont() && widget()->font().bold(); }
+    [[nodiscard]] bool FontUnderline() const { return hasFont() && widget()->font().underline(); }
     // A window's "every control in this font": each of the controls that has
     // a font takes the family and the size; lines and menu items have none.
     static void setFontOfAll(const std::vector<Control *> &controls, const QString &family,
@@ -90,14 +96,13 @@ class Control
 
     [[nodiscard]] int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = index; }
-    void setToolTipText(const QString &text);
-    void setAccessibleName(const QString &name);
+    void setToolTipText(const QString &text) { shown("ToolTipText").setToolTip(text); }
+    void setAccessibleName(const QString &name) { shown("AccessibleName").setAccessibleName(name); }
     // The role screen readers announce, where the widget's own would mislead.
     void setAccessibleRole(QAccessible::Role role);
-    void setEnabled(bool enabled);
-    void setVisible(bool visible);
-    void setMousePointer(Qt::CursorShape shape);
-    void setFocus();
+    void setVisible(bool visible) { shown("Visible").setVisible(visible); }
+    void setMousePointer(Qt::CursorShape shape) { shown("MousePointer").setCursor(shape); }
+    void setFocus() { shown("SetFocus").setFocus(Qt::OtherFocusReason); }
 
     // Events of the control, raised at once on the user-interface thread.
     // A key-press handler may set the character code to 0 to drop the key.
@@ -114,6 +119,8 @@ class Control
     // A control without a font (a line, a menu item) answers false.
     [[nodiscard]] virtual bool hasFont() const { return widget() != nullptr; }
     void requireBox(const char *property) const;
+    // The widget that shows the control, for a property only a widget has.
+    [[nodiscard]] QWidget &shown(const char *property) const;
     // Called once the widget exists: names it and takes ownership.
     void attach(QWidget *widget);
     // The widget a new control's widget goes in: the container's, or the
@@ -143,6 +150,9 @@ class Control
 
   private:
     template <class> friend class ControlWidget;
+    // A coordinate of the control's box, read; or set and shown.
+    [[nodiscard]] double boxed(const char *property, double twips) const;
+    void place(const char *property, double &twips, double value);
     // Every event of the control's widget comes here first.
     bool receive(QEvent &event, ControlWidgetEvents &qt);
     bool keyPressed(QKeyEvent &key, ControlWidgetEvents &qt);
