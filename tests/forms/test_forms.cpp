@@ -104,6 +104,7 @@ class FormsTest : public QObject
         TestForm form(context_);
         QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.mnuOpen.setLeft(10));
         QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, (void)form.mnuOpen.FontSize());
+        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.mnuOpen.setToolTipText(QString()));
         QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.rule.setWidth(10));
         QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.combo.setHeight(1000));
         QCOMPARE(form.rule.X2(), 6000.0);
