@@ -4,7 +4,7 @@
 #include "platform/services/AppInfo.h"
 
 Program::Program(ProgramServices services)
-    : services_(std::move(services)), formContext_{services_.screen, loadedForms_, pictures_},
+    : services_(std::move(services)), formContext_{services_.screen, programForms_, pictures_},
       colors_([this] {
           return std::make_unique<frmColors>(
               formContext_, MainWindowServices{services_.messages, services_.beep,

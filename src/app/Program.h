@@ -8,7 +8,7 @@
 #include "info/frmHelp.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "preview/PreviewLinks.h"
 #include "preview/SwatchCommands.h"
 #include "preview/SwatchOutput.h"
@@ -53,7 +53,7 @@ class Program : public MainWindowCommands, public PreviewLinks
     [[nodiscard]] frmColors &colors() { return colors_.get(); }
     [[nodiscard]] frmHelp &help() { return help_.get(); }
     [[nodiscard]] frmAbout &about() { return about_.get(); }
-    [[nodiscard]] LoadedForms &loadedForms() { return loadedForms_; }
+    [[nodiscard]] ProgramForms &programForms() { return programForms_; }
     [[nodiscard]] const FormContext &formContext() const { return formContext_; }
 
     void showPrintSize() override;
@@ -71,7 +71,7 @@ class Program : public MainWindowCommands, public PreviewLinks
 
   private:
     ProgramServices services_;
-    LoadedForms loadedForms_;
+    ProgramForms programForms_;
     FormPictures pictures_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;

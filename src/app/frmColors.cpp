@@ -8,7 +8,7 @@
 #include "app/modSetColor.h"
 #include "layout/modResize.h"
 #include "platform/RaisedError.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/SingleInstance.h"
@@ -276,7 +276,7 @@ void frmColors::RunExitSequence()
         return;
     }
     ending_ = true;
-    for (const QPointer<Form> &form : loadedForms().inLoadOrder()) {
+    for (const QPointer<Form> &form : programForms().inLoadOrder()) {
         if (!form || form.data() == this) {
             continue;
         }

@@ -2,7 +2,7 @@
 // the form lifecycle.
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
 
@@ -42,7 +42,7 @@ class FormsTest : public QObject
 
   private:
     FakeScreenMetrics screen_;
-    LoadedForms loaded_;
+    ProgramForms loaded_;
     FormPictures pictures_;
     FormContext context_{screen_, loaded_, pictures_};
 

@@ -3,7 +3,7 @@
 #include "app/modSetColor.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "support/ProgramFixture.h"
 
 #include <QWindow>
@@ -57,7 +57,7 @@ class AboutTest : public QObject
         QFETCH(int, year);
         QFETCH(QString, version);
         FakeScreenMetrics screen;
-        LoadedForms loaded;
+        ProgramForms loaded;
         FormPictures pictures;
         FakeUrlOpener opener;
         FakeClock clock(year);

@@ -1,7 +1,7 @@
 // Tintwell tests - fitting a window laid out for 1024 x 768 to other screens.
 #include "layout/modResize.h"
 #include "platform/forms/FormPictures.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
 
@@ -16,7 +16,7 @@ struct ScaledScreen
     {
     }
     FakeScreenMetrics screen;
-    LoadedForms loaded;
+    ProgramForms loaded;
     FormPictures pictures;
     TestForm form{{screen, loaded, pictures}};
 };
@@ -128,7 +128,7 @@ class ResizeTest : public QObject
     void designScreenMovesNothing()
     {
         FakeScreenMetrics screen;
-        LoadedForms loaded;
+        ProgramForms loaded;
         FormPictures pictures;
         TestForm form({screen, loaded, pictures});
         const QRect before = form.text.widget()->geometry();
@@ -143,7 +143,7 @@ class ResizeTest : public QObject
         // A screen that reports nothing gives factors of 0: the window and its
         // controls keep their design size instead of collapsing to nothing.
         FakeScreenMetrics screen(0, 0, 15);
-        LoadedForms loaded;
+        ProgramForms loaded;
         FormPictures pictures;
         TestForm form({screen, loaded, pictures});
         const QSize formBefore = form.size();

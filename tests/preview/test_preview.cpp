@@ -364,7 +364,7 @@ class PreviewTest : public QObject
         QCOMPARE(f.processEnds, 1);
         // The dialog and the preview are unloaded; only the main window, whose
         // shutdown ends the process, is left.
-        const auto left = f.program->loadedForms().inLoadOrder();
+        const auto left = f.program->programForms().inLoadOrder();
         QCOMPARE(left.size(), std::size_t(1));
         QCOMPARE(left.front().data(), static_cast<Form *>(&f.colors()));
         QVERIFY(f.preview() == nullptr);

@@ -5,8 +5,8 @@
 #include "platform/KeyboardReturn.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"
-#include "platform/forms/LoadedForms.h"
 #include "platform/forms/MenuItem.h"
+#include "platform/forms/ProgramForms.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@
 #include <algorithm>
 
 Form::Form(const FormContext &context, const QString &name)
-    : screen_(context.screen), loadedForms_(context.loadedForms), pictures_(context.pictures),
+    : screen_(context.screen), programForms_(context.programForms), pictures_(context.pictures),
       client_(new QWidget(this))
 {
     installFormAccessibility();
@@ -41,7 +41,7 @@ Form::~Form()
     // An unloaded form has left the list already, and may be destroyed later
     // than the list itself (its destruction waits for the event loop).
     if (loaded_) {
-        loadedForms_.remove(this);
+        programForms_.remove(this);
     }
     if (modalLoop_) {
         modalLoop_->quit();
@@ -66,7 +66,7 @@ void Form::load()
         return;
     }
     loaded_ = true;
-    loadedForms_.add(this);
+    programForms_.add(this);
     Form_Load();
 }
 
@@ -134,7 +134,7 @@ void Form::unload()
     }
     Form_Unload();
     loaded_ = false;
-    loadedForms_.remove(this);
+    programForms_.remove(this);
     hideForm();
     if (onUnloaded) {
         onUnloaded();

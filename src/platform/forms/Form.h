@@ -14,7 +14,7 @@
 
 class CommandButton;
 class FormPictures;
-class LoadedForms;
+class ProgramForms;
 class MenuItem;
 class QEventLoop;
 class QMenuBar;
@@ -27,7 +27,7 @@ class ScreenMetrics;
 struct FormContext
 {
     const ScreenMetrics &screen;
-    LoadedForms &loadedForms;
+    ProgramForms &programForms;
     FormPictures &pictures;
 };
 
@@ -106,7 +106,7 @@ class Form : public QWidget
     void setKeyPreview(bool on) { keyPreview_ = on; }
     void setDefaultButton(CommandButton *button) { defaultButton_ = button; }
     void setCancelButton(CommandButton *button) { cancelButton_ = button; }
-    [[nodiscard]] LoadedForms &loadedForms() const { return loadedForms_; }
+    [[nodiscard]] ProgramForms &programForms() const { return programForms_; }
     [[nodiscard]] FormPictures &pictures() const { return pictures_; }
 
     // The form's own handlers.
@@ -164,7 +164,7 @@ class Form : public QWidget
     void backgroundMouse(const QMouseEvent &mouse);
 
     const ScreenMetrics &screen_;
-    LoadedForms &loadedForms_;
+    ProgramForms &programForms_;
     FormPictures &pictures_;
     QWidget *const client_;
     QMenuBar *menuBar_ = nullptr;

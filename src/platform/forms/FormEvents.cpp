@@ -2,7 +2,7 @@
 // that the form runs for its controls.
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -193,15 +193,15 @@ void Form::changeEvent(QEvent *event)
         // Qt activates the new window before it deactivates the old one, so
         // the program is still marked active when the person moves between
         // two of its windows.
-        const bool counts = activateOnShow_ || loadedForms_.programActive();
+        const bool counts = activateOnShow_ || programForms_.oneIsActive();
         activateOnShow_ = false;
-        loadedForms_.setProgramActive(true);
+        programForms_.setOneIsActive(true);
         if (counts) {
             Form_Activate();
         }
     } else if (QApplication::activeWindow() == nullptr && !isHidden()) {
         // No window of the program took over, and this one was not hidden
         // by the program itself: the person went to another program.
-        loadedForms_.setProgramActive(false);
+        programForms_.setOneIsActive(false);
     }
 }

@@ -1,4 +1,5 @@
-// Tintwell - the forms that are loaded, in the order they were loaded.
+// Tintwell - the program's forms: those loaded, in the order they were
+// loaded, and whether one of them holds the activation.
 #pragma once
 
 #include <QPointer>
@@ -6,7 +7,7 @@
 
 class Form;
 
-class LoadedForms
+class ProgramForms
 {
   public:
     void add(Form *form);
@@ -15,12 +16,12 @@ class LoadedForms
     // A copy, so that unloading while walking it is safe.
     [[nodiscard]] std::vector<QPointer<Form>> inLoadOrder() const;
 
-    // Whether one of the program's windows held the activation when it last
+    // Whether one of the program's forms held the activation when it last
     // changed: false once the person has gone to another program's window.
-    [[nodiscard]] bool programActive() const { return programActive_; }
-    void setProgramActive(bool active) { programActive_ = active; }
+    [[nodiscard]] bool oneIsActive() const { return oneIsActive_; }
+    void setOneIsActive(bool active) { oneIsActive_ = active; }
 
   private:
     std::vector<QPointer<Form>> forms_;
-    bool programActive_ = false;
+    bool oneIsActive_ = false;
 };
