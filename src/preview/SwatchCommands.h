@@ -27,8 +27,6 @@ struct OutputServices
     QString exeName; // the running program's file name, for the dialog's errors
 };
 
-// Each command lives in the file named after it, with what only it uses:
-// PrintColor.cpp, and SaveColor.cpp (with StripPath and CurrentFileName).
 class SwatchCommands final : public SwatchOutput
 {
   public:

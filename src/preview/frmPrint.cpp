@@ -3,7 +3,7 @@
 
 #include "layout/modResize.h"
 #include "platform/SystemColor.h"
-#include "platform/forms/LoadedForms.h"
+#include "platform/forms/ProgramForms.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
 #include "preview/SwatchGeometry.h"
@@ -201,7 +201,7 @@ void frmPrint::changeSize()
 void frmPrint::endProgram()
 {
     // Unloading the main window, always the first loaded, ends the program.
-    for (const QPointer<Form> &form : loadedForms().inLoadOrder()) {
+    for (const QPointer<Form> &form : programForms().inLoadOrder()) {
         if (form) {
             form->unload();
         }
