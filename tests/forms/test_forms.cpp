@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -328,6 +329,28 @@ class FormsTest : public QObject
         QTRY_COMPARE(okClicks, 1); // an access key presses the button visibly first
         QCOMPARE(opened, 1);
         QVERIFY(form->mnuSep.action()->isSeparator());
+    }
+
+    void accessKeyPressBlockedByAModalBoxRunsNothing()
+    {
+        auto form = shownForm();
+        int okClicks = 0;
+        form->ok.onClick = [&] { ++okClicks; };
+        auto *ok = qobject_cast<QPushButton *>(form->ok.widget());
+        form->text.setFocus();
+        QTest::keyClick(form->text.widget(), Qt::Key_O, Qt::AltModifier);
+        // The next key, typed before the visible press is over, brings up a
+        // modal box (a complaint about the key, say).
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Tintwell"),
+                        QStringLiteral("Numbers Only Please"), QMessageBox::Ok, form.get());
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QTRY_VERIFY(!ok->isDown());
+        QCOMPARE(okClicks, 0);
+        box.close();
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(form->text.widget(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(okClicks, 1);
     }
 
     void tabFollowsTabIndex()

@@ -3,6 +3,7 @@
 
 #include "platform/forms/ControlWidget.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -39,6 +40,15 @@ class WrappingButton final : public ControlWidget<QPushButton>
     }
 };
 
+// An access key presses the button at once and clicks it 100 ms later; a key
+// typed in between may bring up a modal box (a complaint about that key), and
+// the click would then run its command behind the box.
+bool blockedByModalWindow(const QWidget &button)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal != button.window();
+}
+
 } // namespace
 
 CommandButton::CommandButton(Form &form, QString name, Control *container)
@@ -46,7 +56,7 @@ CommandButton::CommandButton(Form &form, QString name, Control *container)
 {
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, context(), [this] {
-        if (onClick) {
+        if (onClick && !blockedByModalWindow(*button_)) {
             onClick();
         }
     });
