@@ -26,6 +26,11 @@ bool isDigitsOnly(const QString &text)
     });
 }
 
+QString channelAmount(const QString &text, int value)
+{
+    return isDigitsOnly(text) && text.toInt() == value ? text : QString::number(value);
+}
+
 bool isChannelKey(int keyAscii)
 {
     if (keyAscii >= '0' && keyAscii <= '9') {

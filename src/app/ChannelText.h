@@ -16,6 +16,12 @@ inline constexpr int ChannelTextLength = 3;
 // when it is dropped on it or pasted with the middle button.
 [[nodiscard]] bool isDigitsOnly(const QString &text);
 
+// What the swatch says of a channel: the box's text where it reads as the
+// channel's value ("05" stays as typed), else the value itself, so that an
+// emptied box or a pasted "-5" never labels a colour with an amount it
+// does not have.
+[[nodiscard]] QString channelAmount(const QString &text, int value);
+
 // True for the characters a channel box lets through: the digits 0 to 9 and
 // Backspace, Tab, line feed, Enter and Esc.
 [[nodiscard]] bool isChannelKey(int keyAscii);

@@ -1,6 +1,7 @@
 // Tintwell - the program object.
 #include "app/Program.h"
 
+#include "app/ChannelText.h"
 #include "platform/services/AppInfo.h"
 
 Program::Program(ProgramServices services)
@@ -53,7 +54,9 @@ ColorValue Program::sampleColor()
 ChannelTexts Program::channelTexts()
 {
     frmColors &main = colors();
-    return {main.txtRed.Text(), main.txtGreen.Text(), main.txtBlue.Text()};
+    return {channelAmount(main.txtRed.Text(), main.hsbRed.Value()),
+            channelAmount(main.txtGreen.Text(), main.hsbGreen.Value()),
+            channelAmount(main.txtBlue.Text(), main.hsbBlue.Value())};
 }
 
 frmPrintSetup &Program::printSetup()

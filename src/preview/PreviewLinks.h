@@ -8,7 +8,8 @@
 
 class frmPrintSetup;
 
-// The three amounts as the main window's number boxes show them.
+// The three amounts as the main window's number boxes show them, where they
+// show the channels' values.
 struct ChannelTexts
 {
     QString red;

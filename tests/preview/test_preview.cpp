@@ -5,8 +5,10 @@
 #include "support/ProgramFixture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmapCache>
@@ -214,9 +216,25 @@ class PreviewTest : public QObject
         QTest::addColumn<int>("screenWidth");
         QTest::addColumn<int>("screenHeight");
         QTest::addColumn<QSizeF>("outerPixels"); // 2 x 2 at 15 twips per pixel
-        QTest::newRow("1024 x 768") << 1024 << 768 << QSizeF(186.67, 186.67);
-        QTest::newRow("1280 x 1024") << 1280 << 1024 << QSizeF(233.33, 248.89);
-        QTest::newRow("800 x 600") << 800 << 600 << QSizeF(145.83, 145.83);
+        QTest::addColumn<QString>("blueKeys");   // typed over the blue box's text; \b: Backspace
+        QTest::addColumn<QString>("bluePaste");  // then pasted over it
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<QString>("blueLine");
+        const QSizeF design(186.67, 186.67);
+        QTest::newRow("1024 x 768") << 1024 << 768 << design << ""
+                                    << "" << 0 << "BLUE: 0";
+        QTest::newRow("1280 x 1024") << 1280 << 1024 << QSizeF(233.33, 248.89) << ""
+                                     << "" << 0 << "BLUE: 0";
+        QTest::newRow("800 x 600") << 800 << 600 << QSizeF(145.83, 145.83) << ""
+                                   << "" << 0 << "BLUE: 0";
+        // The lines name the colour the swatch shows: a box's text only
+        // where it reads as the channel's value.
+        QTest::newRow("05 for 5 stays as it is") << 1024 << 768 << design << "5"
+                                                 << "05" << 5 << "BLUE: 05";
+        QTest::newRow("an emptied box: the blue there is") << 1024 << 768 << design << "2\b"
+                                                           << "" << 2 << "BLUE: 2";
+        QTest::newRow("a pasted -5: the blue there is") << 1024 << 768 << design << "2"
+                                                        << "-5" << 2 << "BLUE: 2";
     }
 
     void swatchImage()
@@ -224,8 +242,27 @@ class PreviewTest : public QObject
         QFETCH(int, screenWidth);
         QFETCH(int, screenHeight);
         QFETCH(QSizeF, outerPixels);
+        QFETCH(QString, blueKeys);
+        QFETCH(QString, bluePaste);
+        QFETCH(int, blue);
+        QFETCH(QString, blueLine);
         ProgramFixture f({.screen = FakeScreenMetrics(screenWidth, screenHeight)});
         f.colors().lstColors.setListIndex(16); // "Red"
+        auto *box = static_cast<QLineEdit *>(f.colors().txtBlue.widget());
+        box->selectAll();
+        for (const QChar key : blueKeys) {
+            if (key == QLatin1Char('\b')) {
+                QTest::keyClick(box, Qt::Key_Backspace);
+            } else {
+                QTest::keyClicks(box, QString(key));
+            }
+        }
+        if (!bluePaste.isEmpty()) {
+            QGuiApplication::clipboard()->setText(bluePaste);
+            box->selectAll();
+            box->paste(); // what the box's context menu does
+            QCOMPARE(box->text(), bluePaste);
+        }
         frmPrint *preview = f.openPreview();
         QVERIFY(preview);
         // Each edge goes to its nearest pixel: the size is within one pixel.
@@ -233,9 +270,9 @@ class PreviewTest : public QObject
         QVERIFY(qAbs(outer.width() - outerPixels.width()) < 1);
         QVERIFY(qAbs(outer.height() - outerPixels.height()) < 1);
         const QImage image = preview->picColor.Image();
-        QCOMPARE(image, expectedSwatch(image, Qt::red,
-                                       {QStringLiteral("RED: 255"), QStringLiteral("GREEN: 0"),
-                                        QStringLiteral("BLUE: 0")}));
+        QCOMPARE(image, expectedSwatch(
+                            image, QColor(255, 0, blue),
+                            {QStringLiteral("RED: 255"), QStringLiteral("GREEN: 0"), blueLine}));
         // Pixel for pixel what the window shows inside the frame.
         QWidget *shown = preview->picColor.widget();
         const QRect inside = static_cast<QFrame *>(shown)->contentsRect();
