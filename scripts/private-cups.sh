@@ -5,7 +5,7 @@
 # spool, logs and socket in a new folder CUPS_DIR under TMPDIR, adds the queue "tintwell-test" as the
 # default destination and points this shell's CUPS clients at it
 # (CUPS_SERVER). The queue's backend keeps each job's data, the PDF that Qt
-# hands CUPS, as CUPS_JOBS/job-N.pdf. Nothing of the machine's own CUPS
+# hands CUPS, as CUPS_JOBS/job-N.pdf, with the job's options as job-N.options. Nothing of the machine's own CUPS
 # set-up is read or changed. Returns 77 with the reason in CUPS_SKIP_REASON
 # when the machine does not allow it (not root, no cupsd); returns 1 with
 # the scheduler's log when it does not start.
@@ -73,7 +73,8 @@ _cups_write_backend() {
     local file=$1
     cat >"$file" <<'EOF'
 #!/bin/sh
-# Keeps each job's data as job-ID.pdf in the folder of the device URI.
+# Keeps each job's data as job-ID.pdf in the folder of the device URI, and
+# the options CUPS gives it as job-ID.options.
 umask 022
 if [ $# -eq 0 ]; then
     echo 'direct tintwelljobs "Unknown" "Tintwell test jobs"'
@@ -81,6 +82,7 @@ if [ $# -eq 0 ]; then
 fi
 folder=${DEVICE_URI#*:}
 partial="$folder/.job-$1.partial"
+printf '%s\n' "$5" >"$folder/job-$1.options"
 if [ -n "$6" ]; then
     cat "$6" >"$partial" || exit 1
 else

@@ -22,8 +22,10 @@ QString CurrentFileName;
 namespace {
 
 const char *const NoPrinterAdvice =
-    "Make sure that the printing system is running and that a printer is set as the "
-    "default printer, then print the color again.";
+    "Make sure that the printing system is running and that the default printer is switched on "
+    "and can be reached (lpstat -e lists the printers it reaches), or make another printer the "
+    "default (lpoptions -d NAME, or the desktop's printer settings); then print the color "
+    "again.";
 const char *const JobAdvice =
     "Check that the default printer is switched on and accepts jobs, then print the color again.";
 const char *const SmallerAdvice =
@@ -58,11 +60,30 @@ QString doesNotFit(QSizeF swatch, double top, const PrinterPaper &paper)
     if (swatch.width() <= printable.width() && top + swatch.height() <= printable.height()) {
         return {};
     }
-    const bool metric = paper.name.endsWith(QStringLiteral("mm"));
+    const bool metric = paper.metric;
     return QStringLiteral("a swatch of %1, %2 %3 below the top of the page's printable area, "
                           "does not fit on the paper \"%4\", whose printable area is %5")
         .arg(size(swatch, metric), length(top, metric), unit(metric), paper.name,
              size(printable, metric));
+}
+
+// What the person should know before saying yes: a page that will not be
+// quite what they expect. Empty when there is nothing to say.
+QString beforeAsking(const DefaultPrinter &printer)
+{
+    QStringList notes;
+    if (!printer.paperInsteadOf.isEmpty()) {
+        notes << QStringLiteral("The printer \"%1\" has no paper \"%2\": the color will be "
+                                "printed on \"%3\".")
+                     .arg(printer.name, printer.paperInsteadOf, printer.paper.name);
+    }
+    if (!printer.color) {
+        notes << QStringLiteral("The printer \"%1\" prints in shades of grey, so the swatch "
+                                "will not show its color, but its red, green and blue amounts "
+                                "will print.")
+                     .arg(printer.name);
+    }
+    return notes.join(QStringLiteral("\n\n"));
 }
 
 } // namespace
@@ -88,13 +109,20 @@ void SwatchCommands::PrintColor(frmPrint &preview)
     }
     const float y = 1000 * YFactor;
     const QSizeF swatch(preview.picColor.Width(), preview.picColor.Height());
-    if (const QString why = doesNotFit(swatch, y, printer.paper()); !why.isEmpty()) {
+    const DefaultPrinter found = printer.defaultPrinter();
+    if (const QString why = doesNotFit(swatch, y, found.paper); !why.isEmpty()) {
         tellNotPrinted(why, QString::fromLatin1(SmallerAdvice));
         return;
     }
     printer.setHighQuality();
     printer.setColorOutput();
     const QImage picture = preview.picColor.Image();
+    if (const QString note = beforeAsking(found); !note.isEmpty()) {
+        messages_.show({note, QStringLiteral("Tintwell"), MsgIcon::Information, MsgButtons::OK});
+        if (!open) {
+            return;
+        }
+    }
     const MsgResult answer =
         messages_.show({QStringLiteral("Do You Want To Print This Color"),
                         QStringLiteral("PRINT NOW?"), MsgIcon::None, MsgButtons::YesNo});

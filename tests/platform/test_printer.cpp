@@ -8,14 +8,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPainter>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +28,8 @@ constexpr int RenderDpi = 144;
 const QColor Swatch(204, 0, 102); // JPEG in the PDF would turn it into 205,0,103
 const QColor Corner(0, 0, 0);
 const QString Queue = QStringLiteral("tintwell-test");
+const QString Margins = QStringLiteral("tintwell-margins");
+const QString Grey = QStringLiteral("tintwell-grey");
 
 QString jobsFolder()
 {
@@ -31,7 +38,19 @@ QString jobsFolder()
 
 QStringList jobFiles()
 {
-    return QDir(jobsFolder()).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
+    return QDir(jobsFolder()).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+}
+
+// The job that came last: job-10.pdf after job-9.pdf.
+QString latestJob()
+{
+    const QStringList jobs = jobFiles();
+    const auto number = [](const QString &file) { return file.mid(4).chopped(4).toInt(); };
+    return QDir(jobsFolder())
+        .filePath(
+            *std::max_element(jobs.begin(), jobs.end(), [&](const QString &a, const QString &b) {
+                return number(a) < number(b);
+            }));
 }
 
 // Runs a CUPS or poppler tool; its output, or a failed check with its errors.
@@ -44,6 +63,64 @@ QByteArray run(const QString &program, const QStringList &arguments)
         return {};
     }
     return process.readAllStandardOutput();
+}
+
+QString personsOptions()
+{
+    return QDir::home().filePath(QStringLiteral(".cups/lpoptions"));
+}
+
+void writePersonsOptions(const QString &text)
+{
+    QDir::home().mkpath(QStringLiteral(".cups"));
+    QFile file(personsOptions());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+// The options CUPS handed the queue's backend with the job.
+QStringList jobOptions(const QString &pdf)
+{
+    QFile file(QString(pdf).replace(QStringLiteral(".pdf"), QStringLiteral(".options")));
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).simplified().split(' ')
+               : QStringList();
+}
+
+// A printer with margins of 10, 20, 30 and 40 points at the paper's left,
+// bottom, right and top, which takes the PDF as it is.
+QByteArray marginsPpd(bool color)
+{
+    return QByteArrayLiteral(R"ppd(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Tintwell"
+*Product: "(Margins)"
+*ModelName: "Tintwell test printer with margins"
+*ShortNickName: "Tintwell margins"
+*NickName: "Tintwell test printer with margins"
+*PSVersion: "(3010.000) 0"
+*cupsFilter2: "application/pdf application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*DefaultPageSize: A4
+*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*DefaultPageRegion: A4
+*PageRegion Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea Letter/US Letter: "10 20 582 752"
+*ImageableArea A4/A4: "10 20 565 802"
+*DefaultPaperDimension: A4
+*PaperDimension Letter/US Letter: "612 792"
+*PaperDimension A4/A4: "595 842"
+)ppd") + (color ? "*ColorDevice: True\n" : "*ColorDevice: False\n");
 }
 
 bool runAdmin(const QString &tool, const QStringList &arguments)
@@ -105,6 +182,78 @@ class Relay : public QObject
     int delay_;
 };
 
+// A printing system that answers every request at once with success, and
+// with the job id given, or none for 0: what CUPS would say, said wrongly.
+class ForgedPrintingSystem : public QObject
+{
+  public:
+    explicit ForgedPrintingSystem(int jobId) : jobId_(jobId)
+    {
+        server_.listen(folder_.filePath(QStringLiteral("cups.sock")));
+        connect(&server_, &QLocalServer::newConnection, this, [this] {
+            QLocalSocket *client = server_.nextPendingConnection();
+            connect(client, &QLocalSocket::readyRead, this, [this, client] { read(client); });
+        });
+    }
+    [[nodiscard]] QByteArray path() const { return server_.fullServerName().toLocal8Bit(); }
+
+  private:
+    void read(QLocalSocket *client)
+    {
+        QByteArray &request = requests_[client];
+        request += client->readAll();
+        const qsizetype headerEnd = request.indexOf("\r\n\r\n");
+        if (headerEnd < 0) {
+            return;
+        }
+        const QByteArray headers = request.left(headerEnd).toLower();
+        if (headers.contains("expect: 100-continue") && !continued_.contains(client)) {
+            continued_.insert(client);
+            client->write("HTTP/1.1 100 Continue\r\n\r\n");
+        }
+        const qsizetype lengthAt = headers.indexOf("content-length:");
+        const bool whole =
+            lengthAt >= 0
+                ? request.size() - headerEnd - 4 >=
+                      headers.mid(lengthAt + 15, headers.indexOf('\r', lengthAt) - lengthAt - 15)
+                          .trimmed()
+                          .toLongLong()
+                : request.endsWith("0\r\n\r\n");
+        if (whole) {
+            const QByteArray body = ippAnswer();
+            client->write("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            request.clear();
+            continued_.remove(client);
+        }
+    }
+
+    // successful-ok, the operation attributes every answer has, the job id.
+    [[nodiscard]] QByteArray ippAnswer() const
+    {
+        QByteArray body("\x02\x00\x00\x00\x00\x00\x00\x01\x01", 9);
+        const auto attribute = [&body](char tag, const QByteArray &name, const QByteArray &value) {
+            body += tag;
+            body += char(name.size() >> 8) + QByteArray(1, char(name.size())) + name;
+            body += char(value.size() >> 8) + QByteArray(1, char(value.size())) + value;
+        };
+        attribute('\x47', "attributes-charset", "utf-8");
+        attribute('\x48', "attributes-natural-language", "en");
+        if (jobId_ > 0) {
+            body += '\x02';
+            attribute('\x21', "job-id", QByteArray("\0\0\0", 3) + char(jobId_));
+        }
+        body += '\x03';
+        return body;
+    }
+
+    QTemporaryDir folder_;
+    QLocalServer server_;
+    QHash<QLocalSocket *, QByteArray> requests_;
+    QSet<QLocalSocket *> continued_;
+    int jobId_;
+};
+
 Found readJob(const QString &pdf)
 {
     Found found;
@@ -138,52 +287,145 @@ class PrinterTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir ppdFolder;
+
   private slots:
+    // Two queues beside the raw one, from a PPD of the test's own: one whose
+    // printer cannot print within 10, 20, 30 and 40 points of the paper's
+    // left, bottom, right and top edges (its papers Letter and A4, A4 its
+    // default), and the same without colour. Their filter passes the PDF on
+    // as it is.
     void initTestCase()
     {
         QVERIFY2(!jobsFolder().isEmpty(), "run under scripts/with-private-cups");
+        for (const auto &[queue, color] : {std::pair(Margins, true), std::pair(Grey, false)}) {
+            const QString ppd = ppdFolder.filePath(queue + QStringLiteral(".ppd"));
+            QFile file(ppd);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(marginsPpd(color));
+            file.close();
+            QVERIFY(runAdmin(QStringLiteral("lpadmin"),
+                             {QStringLiteral("-p"), queue, QStringLiteral("-E"),
+                              QStringLiteral("-v"), QStringLiteral("tintwelljobs:") + jobsFolder(),
+                              QStringLiteral("-P"), ppd}));
+        }
     }
 
-    // The page is the default destination's own paper, as the queue's
-    // settings or the person's own lpoptions name it (the raw queue gives no
-    // margins), with the swatch at its natural size where it was put.
+    void cleanup()
+    {
+        QFile::remove(personsOptions());
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
+    }
+
+    // The page is the paper the default printer takes for a job, as lp
+    // would find it: the person's own lpoptions first, then the queue's,
+    // however the paper is named. The swatch is at its natural size where
+    // it was put, measured from the page's printable area, which follows
+    // the printer's margins as the page is turned. The job asks for the
+    // highest quality and, where the printer has it, colour.
     void printsOnePageAtNaturalSize_data()
     {
-        QTest::addColumn<QString>("queueMedia");
-        QTest::addColumn<QString>("personsMedia");
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("queueMedia"); // the raw queue's
+        QTest::addColumn<QString>("persons");    // options in the person's lpoptions
         QTest::addColumn<QString>("pageSize");
-        QTest::newRow("A4") << "iso_a4_210x297mm"
+        QTest::addColumn<QString>("paperName");
+        QTest::addColumn<QRectF>("printable"); // points, on the page as it is turned
+        QTest::addColumn<QString>("colorMode");
+        const QRectF a4(0, 0, 595, 842);
+        const QRectF letter(0, 0, 612, 792);
+        const QString raw = Queue;
+        QTest::newRow("A4") << raw << "iso_a4_210x297mm"
                             << ""
-                            << "595 x 842 pts (A4)";
-        QTest::newRow("Legal") << "na_legal_8.5x14in"
+                            << "595 x 842 pts (A4)"
+                            << "A4" << a4 << "color";
+        QTest::newRow("Legal") << raw << "na_legal_8.5x14in"
                                << ""
-                               << "612 x 1008 pts";
-        QTest::newRow("the person's Letter over the queue's A4") << "iso_a4_210x297mm"
-                                                                 << "na_letter_8.5x11in"
-                                                                 << "612 x 792 pts (letter)";
+                               << "612 x 1008 pts"
+                               << "Legal" << QRectF(0, 0, 612, 1008) << "color";
+        QTest::newRow("the person's Letter over the queue's A4") << raw << "iso_a4_210x297mm"
+                                                                 << "media=na_letter_8.5x11in"
+                                                                 << "612 x 792 pts (letter)"
+                                                                 << "Letter" << letter << "color";
+        QTest::newRow("an everyday name, where the printer describes no papers")
+            << raw << "iso_a4_210x297mm"
+            << "media=Legal"
+            << "612 x 1008 pts"
+            << "Legal" << QRectF(0, 0, 612, 1008) << "color";
+        QTest::newRow("a custom size")
+            << raw << "iso_a4_210x297mm"
+            << "media=Custom.100x150mm"
+            << "283 x 425 pts"
+            << "100 x 150 mm" << QRectF(0, 0, 283.465, 425.197) << "color";
+        QTest::newRow("the queue's own paper, with margins")
+            << Margins << ""
+            << ""
+            << "595 x 842 pts (A4)"
+            << "A4" << QRectF(10, 40, 555, 782) << "color";
+        QTest::newRow("an everyday name, with margins")
+            << Margins << ""
+            << "media=Letter"
+            << "612 x 792 pts (letter)"
+            << "Letter" << QRectF(10, 40, 572, 732) << "color";
+        QTest::newRow("a PPD's name in lower case")
+            << Margins << ""
+            << "media=letter"
+            << "612 x 792 pts (letter)"
+            << "Letter" << QRectF(10, 40, 572, 732) << "color";
+        QTest::newRow("a PWG name, with margins")
+            << Margins << ""
+            << "media=na_letter_8.5x11in"
+            << "612 x 792 pts (letter)"
+            << "Letter" << QRectF(10, 40, 572, 732) << "color";
+        // Turned a quarter to the left the paper's bottom edge is the page's
+        // left; to the right, its top edge.
+        QTest::newRow("landscape") << Margins << ""
+                                   << "media=Letter orientation-requested=4"
+                                   << "792 x 612 pts (letter)"
+                                   << "Letter" << QRectF(20, 10, 732, 572) << "color";
+        QTest::newRow("reverse landscape") << Margins << ""
+                                           << "media=Letter orientation-requested=5"
+                                           << "792 x 612 pts (letter)"
+                                           << "Letter" << QRectF(40, 30, 732, 572) << "color";
+        QTest::newRow("a printer without colour is asked for its greys")
+            << Grey << ""
+            << ""
+            << "595 x 842 pts (A4)"
+            << "A4" << QRectF(10, 40, 555, 782) << "monochrome";
     }
 
     void printsOnePageAtNaturalSize()
     {
+        QFETCH(QString, queue);
         QFETCH(QString, queueMedia);
-        QFETCH(QString, personsMedia);
+        QFETCH(QString, persons);
         QFETCH(QString, pageSize);
-        QVERIFY(
-            runAdmin(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Queue, QStringLiteral("-o"),
-                                                 QStringLiteral("media-default=") + queueMedia}));
-        const QString lpoptions = QDir::home().filePath(QStringLiteral(".cups/lpoptions"));
-        QDir::home().mkpath(QStringLiteral(".cups"));
-        QFile::remove(lpoptions);
-        if (!personsMedia.isEmpty()) {
-            QFile file(lpoptions);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QStringLiteral("Dest %1 media=%2\n").arg(Queue, personsMedia).toUtf8());
+        QFETCH(QString, paperName);
+        QFETCH(QRectF, printable);
+        QFETCH(QString, colorMode);
+        if (!queueMedia.isEmpty()) {
+            QVERIFY(runAdmin(QStringLiteral("lpadmin"),
+                             {QStringLiteral("-p"), queue, QStringLiteral("-o"),
+                              QStringLiteral("media-default=") + queueMedia}));
         }
+        writePersonsOptions(QStringLiteral("Default %1 %2\n").arg(queue, persons));
         const FakeScreenMetrics screen(1024, 768, 15);
         QtPrinterService printer(screen);
         QVERIFY(printer.checkDefaultPrinter().ok());
-        QFile::remove(lpoptions);
-        QCOMPARE(printer.paper().name, personsMedia.isEmpty() ? queueMedia : personsMedia);
+        QVERIFY2(!QGuiApplication::overrideCursor(), "the busy pointer stays after the answer");
+        QFile::remove(personsOptions());
+        const DefaultPrinter found = printer.defaultPrinter();
+        QCOMPARE(found.name, queue);
+        QCOMPARE(found.paper.name, paperName);
+        QCOMPARE(found.paperInsteadOf, QString());
+        QCOMPARE(found.color, colorMode == QLatin1String("color"));
+        const QSizeF printableTwips = found.paper.printableTwips / 20;
+        QVERIFY2(qAbs(printableTwips.width() - printable.width()) < 0.5 &&
+                     qAbs(printableTwips.height() - printable.height()) < 0.5,
+                 qPrintable(QStringLiteral("printable %1 x %2 pt")
+                                .arg(printableTwips.width())
+                                .arg(printableTwips.height())));
         printer.setHighQuality();
         printer.setColorOutput();
         const int before = jobFiles().size();
@@ -192,14 +434,21 @@ class PrinterTest : public QObject
         QVERIFY2(drawn.ok(), qPrintable(drawn.reason()));
         const OutputResult ended = printer.endDocument();
         QVERIFY2(ended.ok(), qPrintable(ended.reason()));
+        QVERIFY(!QGuiApplication::overrideCursor());
         QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
 
-        const Found job = readJob(QDir(jobsFolder()).filePath(jobFiles().constLast()));
+        const QString pdf = latestJob();
+        const QStringList options = jobOptions(pdf);
+        QVERIFY2(options.contains(QStringLiteral("print-quality=5")),
+                 qPrintable(options.join(' ')));
+        QVERIFY2(options.contains(QStringLiteral("print-color-mode=") + colorMode),
+                 qPrintable(options.join(' ')));
+        const Found job = readJob(pdf);
         QCOMPARE(job.pages, 1);
         QCOMPARE(job.pageSize, pageSize);
         QVERIFY2(!job.swatch.isEmpty(), "no pixel of the swatch's exact colour on the page");
         const double pixelsPerTwip = RenderDpi / 1440.0;
-        const QPointF expected = at * pixelsPerTwip;
+        const QPointF expected = (printable.topLeft() * 20 + at) * pixelsPerTwip;
         // The dark corner takes the top-left of the picture.
         const QPoint corner = expected.toPoint() + QPoint(2, 2);
         QCOMPARE(job.page.pixelColor(corner), Corner);
@@ -208,13 +457,111 @@ class PrinterTest : public QObject
                                 .arg(job.swatch.right() + 1)
                                 .arg(expected.x() + 1800 * pixelsPerTwip)));
         QVERIFY(qAbs(job.swatch.bottom() + 1 - expected.y() - 1200 * pixelsPerTwip) <= 2);
-        QVERIFY(qAbs(job.swatch.left() - expected.x()) <= 2);
-        QVERIFY(qAbs(job.swatch.top() - expected.y()) <= 2);
+        QVERIFY2(qAbs(job.swatch.left() - expected.x()) <= 2 &&
+                     qAbs(job.swatch.top() - expected.y()) <= 2,
+                 qPrintable(QStringLiteral("swatch at %1, %2 px, not %3, %4")
+                                .arg(job.swatch.left())
+                                .arg(job.swatch.top())
+                                .arg(expected.x())
+                                .arg(expected.y())));
 
         // A second job on the same printer is a second job, not a second page.
         QVERIFY(printer.drawPicture(swatchPicture(), at).ok());
         QVERIFY(printer.endDocument().ok());
         QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 2, 15000);
+    }
+
+    // A paper the printer does not have is not silently replaced: the
+    // person is told which paper the swatch will be printed on.
+    void aPaperThePrinterLacksIsNamed_data()
+    {
+        QTest::addColumn<QString>("personsMedia");
+        QTest::addColumn<QString>("insteadOf");
+        QTest::newRow("a paper of another size") << "Legal"
+                                                 << "Legal";
+        QTest::newRow("a name no paper has") << "Napkin"
+                                             << "Napkin";
+    }
+
+    void aPaperThePrinterLacksIsNamed()
+    {
+        QFETCH(QString, personsMedia);
+        QFETCH(QString, insteadOf);
+        writePersonsOptions(QStringLiteral("Default %1 media=%2\n").arg(Margins, personsMedia));
+        const FakeScreenMetrics screen;
+        QtPrinterService printer(screen);
+        QVERIFY(printer.checkDefaultPrinter().ok());
+        const DefaultPrinter found = printer.defaultPrinter();
+        QCOMPARE(found.paperInsteadOf, insteadOf);
+        QCOMPARE(found.paper.name, QStringLiteral("A4")); // the printer's own default
+    }
+
+    // The default printer as lp finds it: LPDEST, PRINTER, the person's
+    // lpoptions, the system's lpoptions, the printing system's default. One
+    // that names a printer nobody can find says so by its name.
+    void theDefaultIsTakenInLpsOrder_data()
+    {
+        QTest::addColumn<QString>("lpdest");
+        QTest::addColumn<QString>("printerVariable");
+        QTest::addColumn<QString>("persons");
+        QTest::addColumn<QString>("systems");
+        QTest::addColumn<QString>("found"); // the printer, or the start of the failure
+        QTest::newRow("the printing system's") << ""
+                                               << ""
+                                               << ""
+                                               << "" << Queue;
+        QTest::newRow("the system's lpoptions") << ""
+                                                << ""
+                                                << "" << Margins << Margins;
+        QTest::newRow("the person's over the system's") << ""
+                                                        << "" << Grey << Margins << Grey;
+        QTest::newRow("PRINTER over the person's") << "" << Margins << Grey << "" << Margins;
+        QTest::newRow("PRINTER=lp is no choice") << ""
+                                                 << "lp" << Grey << "" << Grey;
+        QTest::newRow("LPDEST over PRINTER") << Grey << Margins << ""
+                                             << "" << Grey;
+        QTest::newRow("a default nobody can find")
+            << "nowhere"
+            << ""
+            << ""
+            << ""
+            << "the default printer \"nowhere\", set by LPDEST, cannot be found";
+    }
+
+    void theDefaultIsTakenInLpsOrder()
+    {
+        QFETCH(QString, lpdest);
+        QFETCH(QString, printerVariable);
+        QFETCH(QString, persons);
+        QFETCH(QString, systems);
+        QFETCH(QString, found);
+        const QString systemOptions =
+            QDir(qEnvironmentVariable("CUPS_SERVERROOT")).filePath(QStringLiteral("lpoptions"));
+        const auto restore = qScopeGuard([&] { QFile::remove(systemOptions); });
+        if (!systems.isEmpty()) {
+            QFile file(systemOptions);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("Default %1\n").arg(systems).toUtf8());
+        }
+        if (!persons.isEmpty()) {
+            writePersonsOptions(QStringLiteral("Default %1\n").arg(persons));
+        }
+        if (!lpdest.isEmpty()) {
+            qputenv("LPDEST", lpdest.toUtf8());
+        }
+        if (!printerVariable.isEmpty()) {
+            qputenv("PRINTER", printerVariable.toUtf8());
+        }
+        const FakeScreenMetrics screen;
+        QtPrinterService printer(screen);
+        const OutputResult checked = printer.checkDefaultPrinter();
+        if (found.contains(QLatin1Char(' '))) {
+            QVERIFY(!checked.ok());
+            QVERIFY2(checked.reason().startsWith(found), qPrintable(checked.reason()));
+            return;
+        }
+        QVERIFY2(checked.ok(), qPrintable(checked.reason()));
+        QCOMPARE(printer.defaultPrinter().name, found);
     }
 
     // While the printing system is asked the program's events go on (the
@@ -268,18 +615,43 @@ class PrinterTest : public QObject
                  qPrintable(QString::number(waited.elapsed())));
     }
 
-    void aRefusedJobIsAFailure()
+    // Only a job the printing system took, and numbered, is printed.
+    void onlyANumberedJobIsPrinted_data()
     {
-        QVERIFY(runAdmin(QStringLiteral("cupsreject"), {Queue}));
+        QTest::addColumn<QString>("answer"); // "refused": the real queue refuses jobs
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("the queue refuses jobs") << "refused" << false;
+        QTest::newRow("taken without a job id") << "no id" << false;
+        QTest::newRow("taken as job 7") << "id 7" << true;
+    }
+
+    void onlyANumberedJobIsPrinted()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, printed);
+        const bool refused = answer == QLatin1String("refused");
+        QVERIFY(runAdmin(refused ? QStringLiteral("cupsreject") : QStringLiteral("cupsaccept"),
+                         {Queue}));
+        const auto accept = qScopeGuard([] { runAdmin(QStringLiteral("cupsaccept"), {Queue}); });
         const FakeScreenMetrics screen;
         QtPrinterService printer(screen);
         QVERIFY(printer.checkDefaultPrinter().ok());
         printer.setHighQuality();
         QVERIFY(printer.drawPicture(swatchPicture(), {0, 0}).ok());
+        const QByteArray realServer = qgetenv("CUPS_SERVER");
+        const ForgedPrintingSystem forged(
+            answer.startsWith(QLatin1String("id")) ? answer.mid(3).toInt() : 0);
+        if (!refused) {
+            qputenv("CUPS_SERVER", forged.path());
+        }
         const OutputResult ended = printer.endDocument();
-        QVERIFY(runAdmin(QStringLiteral("cupsaccept"), {Queue}));
-        QVERIFY(!ended.ok());
-        QVERIFY2(ended.reason().contains(Queue), qPrintable(ended.reason()));
+        qputenv("CUPS_SERVER", realServer);
+        QCOMPARE(ended.ok(), printed);
+        if (!printed) {
+            QVERIFY2(
+                ended.reason().contains(QStringLiteral("\"%1\" did not take the job").arg(Queue)),
+                qPrintable(ended.reason()));
+        }
     }
 
     // The program reaches the printer through the library it loads on the

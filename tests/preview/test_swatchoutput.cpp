@@ -70,7 +70,7 @@ class SwatchOutputTest : public QObject
     void printing_data()
     {
         QTest::addColumn<int>("height");
-        QTest::addColumn<QString>("paper"); // name, printable width and height in twips
+        QTest::addColumn<QString>("paper"); // name|printable width|height in twips|mm or in
         QTest::addColumn<QString>("noPrinter");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("endFailure");
@@ -78,8 +78,8 @@ class SwatchOutputTest : public QObject
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<QString>("message");
 
-        const QString letter = QStringLiteral("na_letter_8.5x11in 12240 15840");
-        const QStringList settings{"check", "paper", "quality", "color", Asked};
+        const QString letter = QStringLiteral("Letter|12240|15840|in");
+        const QStringList settings{"check", "printer", "quality", "color", Asked};
         const QStringList printed = settings + QStringList{"page width", "draw", "end"};
         QTest::newRow("Yes prints the 2 x 2 swatch")
             << 2 << letter << "" << true << "" << false << printed << "";
@@ -97,16 +97,16 @@ class SwatchOutputTest : public QObject
             << "The color was not printed: the printer \"office\" did not take the job: "
                "stopped.\n\n";
         QTest::newRow("height 9 is too tall for A5: not asked, not clipped")
-            << 9 << "iso_a5_148x210mm 7670 11186"
-            << "" << true << "" << false << QStringList{"check", "paper", Told}
+            << 9 << "A5|7670|11186|mm"
+            << "" << true << "" << false << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 49 x 222 mm, 18 mm below the top of the "
-               "page's printable area, does not fit on the paper \"iso_a5_148x210mm\", whose "
+               "page's printable area, does not fit on the paper \"A5\", whose "
                "printable area is 135 x 197 mm.\n\n";
         QTest::newRow("height 6 is too tall for 4 x 6 in photo paper")
-            << 6 << "na_index-4x6_4x6in 5760 8640"
-            << "" << true << "" << false << QStringList{"check", "paper", Told}
+            << 6 << "4 x 6 in|5760|8640|in"
+            << "" << true << "" << false << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 1.94 x 5.83 in, 0.69 in below the top of "
-               "the page's printable area, does not fit on the paper \"na_index-4x6_4x6in\", "
+               "the page's printable area, does not fit on the paper \"4 x 6 in\", "
                "whose printable area is 4.00 x 6.00 in.\n\n";
         QTest::newRow("a second Print while the printer is looked for starts nothing")
             << 2 << letter << "" << true << "" << true << printed << "";
@@ -125,9 +125,10 @@ class SwatchOutputTest : public QObject
         OutputFixture fixture;
         frmPrint *preview = fixture.openPreview(height);
         QVERIFY(preview);
-        const QStringList paperParts = paper.split(QLatin1Char(' '));
-        fixture.printer.paperFound = {paperParts[0],
-                                      QSizeF(paperParts[1].toDouble(), paperParts[2].toDouble())};
+        const QStringList paperParts = paper.split(QLatin1Char('|'));
+        fixture.printer.printerFound.paper = {
+            paperParts[0], paperParts[3] == QLatin1String("mm"),
+            QSizeF(paperParts[1].toDouble(), paperParts[2].toDouble())};
         if (printAgainWhileChecking) {
             fixture.printer.whileChecking = [preview] {
                 QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
@@ -173,6 +174,48 @@ class SwatchOutputTest : public QObject
         const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
         QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
                  qPrintable(QString::number(bottom)));
+    }
+
+    // A page that will not be what the person expects is announced before
+    // the question, in one message; the page still prints on Yes.
+    void toldBeforeAsked_data()
+    {
+        QTest::addColumn<bool>("color");
+        QTest::addColumn<QString>("insteadOf");
+        QTest::addColumn<QString>("note");
+        const QString grey = QStringLiteral(
+            "The printer \"office\" prints in shades of grey, so the swatch will not show its "
+            "color, but its red, green and blue amounts will print.");
+        const QString paper = QStringLiteral(
+            "The printer \"office\" has no paper \"Legal\": the color will be printed on "
+            "\"Letter\".");
+        QTest::newRow("a printer without colour") << false << "" << grey;
+        QTest::newRow("a paper the printer lacks") << true << "Legal" << paper;
+        QTest::newRow("both") << false << "Legal" << paper + "\n\n" + grey;
+    }
+
+    void toldBeforeAsked()
+    {
+        QFETCH(bool, color);
+        QFETCH(QString, insteadOf);
+        QFETCH(QString, note);
+        OutputFixture fixture;
+        frmPrint *preview = fixture.openPreview(2);
+        QVERIFY(preview);
+        fixture.printer.printerFound.color = color;
+        fixture.printer.printerFound.paperInsteadOf = insteadOf;
+        fixture.app.messages.answers = {MsgResult::OK, MsgResult::Yes};
+        fixture.calls.clear();
+
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+
+        QCOMPARE(fixture.calls, (QStringList{"check", "printer", "quality", "color", Told, Asked,
+                                             "page width", "draw", "end"}));
+        const MessageRequest &told = fixture.app.messages.shown.front();
+        QCOMPARE(told.text, note);
+        QCOMPARE(told.icon, MsgIcon::Information);
+        QCOMPARE(told.buttons, MsgButtons::OK);
+        QCOMPARE(fixture.printer.jobs.size(), 1U);
     }
 
     void aSecondPrintCarriesTheNewColour()

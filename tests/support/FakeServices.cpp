@@ -37,10 +37,10 @@ OutputResult FakePrinterService::checkDefaultPrinter()
                                       : OutputResult::failure(noDefaultPrinter);
 }
 
-PrinterPaper FakePrinterService::paper()
+DefaultPrinter FakePrinterService::defaultPrinter()
 {
-    note(QStringLiteral("paper"));
-    return paperFound;
+    note(QStringLiteral("printer"));
+    return printerFound;
 }
 
 void FakePrinterService::setHighQuality()
@@ -58,7 +58,7 @@ void FakePrinterService::setColorOutput()
 double FakePrinterService::pageWidthTwips()
 {
     note(QStringLiteral("page width"));
-    return paperFound.printableTwips.width();
+    return printerFound.paper.printableTwips.width();
 }
 
 OutputResult FakePrinterService::drawPicture(const QImage &picture, QPointF topLeftTwips)

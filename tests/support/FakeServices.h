@@ -46,15 +46,16 @@ class FakePrinterService final : public PrinterService
     };
 
     OutputResult checkDefaultPrinter() override;
-    [[nodiscard]] PrinterPaper paper() override;
+    [[nodiscard]] DefaultPrinter defaultPrinter() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;
     OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
     OutputResult endDocument() override;
 
-    // Letter less no margins: 8.5 x 11 inches.
-    PrinterPaper paperFound{QStringLiteral("na_letter_8.5x11in"), {12240, 15840}};
+    // A colour printer with Letter and no margins: 8.5 x 11 inches.
+    DefaultPrinter printerFound{
+        QStringLiteral("office"), {QStringLiteral("Letter"), false, {12240, 15840}}, true, {}};
     // Runs inside the check, as the windows' events do while a real check waits.
     std::function<void()> whileChecking;
     QString noDefaultPrinter;
@@ -65,7 +66,7 @@ class FakePrinterService final : public PrinterService
     std::vector<Drawing> openJob;           // drawn since the last end
     std::vector<std::vector<Drawing>> jobs; // ended and accepted
     CallLog *log =
-        nullptr; // gets "check", "paper", "quality", "color", "page width", "draw", "end"
+        nullptr; // gets "check", "printer", "quality", "color", "page width", "draw", "end"
 
   private:
     void note(const QString &call);

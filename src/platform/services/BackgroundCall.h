@@ -3,21 +3,25 @@
 #pragma once
 
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 
-// Runs work on a new thread and an event loop here until it has finished.
-// The work must end by itself (its own time limit) and must not touch the
-// caller's objects: it gets copies. Returns nothing when the event loop was
-// left for another reason, such as the program ending; the thread then
-// finishes on its own.
-template <class Result> std::optional<Result> runInBackground(std::function<Result()> work)
+// Runs work on a new thread and an event loop here until it has finished,
+// or until the deadline. The work must end by itself (its own time limit)
+// and must not touch the caller's objects: it gets copies. Returns nothing
+// when the deadline passed or the event loop was left for another reason,
+// such as the program ending; the thread then finishes on its own.
+template <class Result>
+std::optional<Result> runInBackground(std::function<Result()> work,
+                                      QDeadlineTimer deadline = QDeadlineTimer::Forever)
 {
     struct Shared
     {
@@ -36,6 +40,9 @@ template <class Result> std::optional<Result> runInBackground(std::function<Resu
             QMetaObject::invokeMethod(shared->waiting, &QEventLoop::quit, Qt::QueuedConnection);
         }
     });
+    if (!deadline.isForever()) {
+        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), &loop, &QEventLoop::quit);
+    }
     QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     loop.exec();
     QGuiApplication::restoreOverrideCursor();

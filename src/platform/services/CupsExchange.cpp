@@ -1,7 +1,8 @@
 // Tintwell - what a print asks the printing system (CUPS).
 #include "platform/services/CupsExchange.h"
+#include "platform/services/CupsDefaultName.h"
+#include "platform/services/CupsPapers.h"
 
-#include <QLocale>
 #include <cerrno>
 #include <cups/cups.h>
 #include <memory>
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr auto JobTitle = "Tintwell";
-constexpr double HundredthsPerMm = 100.0;
 
 // A connection of its own to the printing system, whose every wait for an
 // answer gives up after `patience`.
@@ -39,8 +39,7 @@ class Connection
             return QStringLiteral("the printing system (CUPS) is not running or cannot be reached");
         }
         if (timedOut()) {
-            return QStringLiteral("the printing system (CUPS) has not answered for %1 seconds")
-                .arg(static_cast<double>(patience_.count()) / 1000);
+            return cupsSilentFor(patience_);
         }
         return QString::fromUtf8(cupsLastErrorString());
     }
@@ -56,61 +55,12 @@ bool failed(ipp_status_t status)
     return status > IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
-// The paper's own size when the printer describes no margins: the media
-// named, else the usual paper where the person lives.
-cups_size_t paperWithoutMargins(const char *named)
-{
-    pwg_media_t *media = named ? pwgMediaForPWG(named) : nullptr;
-    if (!media && named) {
-        media = pwgMediaForLegacy(named);
-    }
-    if (!media) {
-        const bool usLetter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        media = pwgMediaForPWG(usLetter ? "na_letter_8.5x11in" : "iso_a4_210x297mm");
-    }
-    cups_size_t size{};
-    qstrncpy(size.media, media->pwg, sizeof size.media);
-    size.width = media->width;
-    size.length = media->length;
-    return size;
-}
+using DestGuard = std::unique_ptr<cups_dest_t, void (*)(cups_dest_t *)>;
+using InfoGuard = std::unique_ptr<cups_dinfo_t, decltype(&cupsFreeDestInfo)>;
 
-// orientation-requested 4 turns the page a quarter to the left, 5 to the
-// right; the margins turn with it, the size stays the paper's upright one.
-CupsPaper turned(const cups_size_t &size, const cups_dest_t &dest)
+DestGuard guarded(cups_dest_t *dest)
 {
-    const auto mm = [](int hundredths) { return hundredths / HundredthsPerMm; };
-    CupsPaper paper{size.media, QSizeF(mm(size.width), mm(size.length)),
-                    QMarginsF(mm(size.left), mm(size.top), mm(size.right), mm(size.bottom))};
-    const int orientation =
-        cupsGetIntegerOption("orientation-requested", dest.num_options, dest.options);
-    if (orientation == IPP_ORIENT_LANDSCAPE || orientation == IPP_ORIENT_REVERSE_LANDSCAPE) {
-        const QMarginsF m = paper.margins;
-        paper.landscape = true;
-        paper.margins = orientation == IPP_ORIENT_LANDSCAPE
-                            ? QMarginsF(m.bottom(), m.left(), m.top(), m.right())
-                            : QMarginsF(m.top(), m.right(), m.bottom(), m.left());
-    }
-    return paper;
-}
-
-// The paper a job without a media of its own would get, as lp sends it: the
-// person's or the queue's default media, with the margins the printer has
-// for it.
-CupsPaper paperOf(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
-{
-    const char *named = cupsGetOption("media", dest->num_options, dest->options);
-    if (!named && info) {
-        // The queue's default as its settings say; CUPS's own "default media"
-        // would be the printer's, which those settings may have changed.
-        named = ippGetString(cupsFindDestDefault(http, dest, info, "media"), 0, nullptr);
-    }
-    cups_size_t size{};
-    if (!info || !((named && cupsGetDestMediaByName(http, dest, info, named, 0, &size)) ||
-                   cupsGetDestMediaDefault(http, dest, info, 0, &size))) {
-        size = paperWithoutMargins(named);
-    }
-    return turned(size, *dest);
+    return {dest, [](cups_dest_t *d) { cupsFreeDests(1, d); }};
 }
 
 QByteArray bestResolution(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
@@ -132,13 +82,43 @@ QByteArray bestResolution(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
     return best;
 }
 
-CupsDestination describe(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
+// A printer prints in colour unless it says otherwise: by the colour modes
+// it offers, or else by color-supported.
+bool printsInColor(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
+{
+    if (!info) {
+        return true;
+    }
+    if (ipp_attribute_t *modes = cupsFindDestSupported(http, dest, info, CUPS_PRINT_COLOR_MODE)) {
+        return ippContainsString(modes, CUPS_PRINT_COLOR_MODE_COLOR) != 0;
+    }
+    ipp_attribute_t *color = cupsFindDestSupported(http, dest, info, "color");
+    return !color || ippGetBoolean(color, 0) != 0;
+}
+
+// CUPS knows the printer from the network alone: a queue it has not made
+// yet, or one it made for a while (a temporary queue).
+QByteArray discoveredUri(const cups_dest_t &dest)
+{
+    const char *temporary = cupsGetOption("printer-is-temporary", dest.num_options, dest.options);
+    const bool queued = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    if (queued && !(temporary && qstrcmp(temporary, "true") == 0)) {
+        return {};
+    }
+    return cupsGetOption("device-uri", dest.num_options, dest.options);
+}
+
+CupsDestination describe(http_t *http, cups_dest_t *dest, cups_dinfo_t *info,
+                         const QByteArray &discovered)
 {
     CupsDestination found{dest->name,
                           cupsGetOption("printer-uri-supported", dest->num_options, dest->options),
+                          discovered,
+                          cupsGetOption("printer-info", dest->num_options, dest->options),
                           {},
                           paperOf(http, dest, info),
-                          bestResolution(http, dest, info)};
+                          bestResolution(http, dest, info),
+                          printsInColor(http, dest, info)};
     for (int i = 0; i < dest->num_options; ++i) {
         found.defaults.append(
             std::pair<QByteArray, QByteArray>(dest->options[i].name, dest->options[i].value));
@@ -146,7 +126,63 @@ CupsDestination describe(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
     return found;
 }
 
+QString notFound(const CupsDefaultName &chosen)
+{
+    return QStringLiteral("the default printer \"%1\", set by %2, cannot be found: CUPS has no "
+                          "printer of that name, nor finds one on the network")
+        .arg(QString::fromUtf8(chosen.name), chosen.setBy);
+}
+
+// Asks CUPS, as lp does, to make the queue of a printer it knows from the
+// network alone; a queue that is there already is kept. libcups makes it
+// while it reads the printer's description.
+bool makeQueue(http_t *http, const CupsDestination &destination)
+{
+    cups_dest_t dest{};
+    dest.name = const_cast<char *>(destination.name.constData());
+    dest.num_options =
+        cupsAddOption("device-uri", destination.discoveredUri.constData(), 0, &dest.options);
+    if (!destination.info.isEmpty()) {
+        dest.num_options = cupsAddOption("printer-info", destination.info.constData(),
+                                         dest.num_options, &dest.options);
+    }
+    const InfoGuard info(cupsCopyDestInfo(http, &dest), &cupsFreeDestInfo);
+    cupsFreeOptions(dest.num_options, dest.options);
+    return info != nullptr;
+}
+
+ipp_status_t printJob(http_t *http, const CupsDestination &destination, cups_option_t *options,
+                      int count, const QString &pdfPath, bool &numbered)
+{
+    const QByteArray resource = "/printers/" + destination.name;
+    const QByteArray uri =
+        destination.uri.isEmpty() ? "ipp://localhost" + resource : destination.uri;
+    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, JobTitle);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
+                 "application/pdf");
+    cupsEncodeOptions2(request, count, options, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, count, options, IPP_TAG_JOB);
+    // One request carries the job and its document: one cut short by the
+    // program's end or a lost connection makes no job at all.
+    ipp_t *response =
+        cupsDoFileRequest(http, request, resource.constData(), pdfPath.toLocal8Bit().constData());
+    const ipp_status_t status = cupsLastError();
+    numbered = response && ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+    ippDelete(response);
+    return status;
+}
+
 } // namespace
+
+QString cupsSilentFor(std::chrono::milliseconds patience)
+{
+    return QStringLiteral("the printing system (CUPS) has not answered for %1 seconds")
+        .arg(static_cast<double>(patience.count()) / 1000);
+}
 
 CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
 {
@@ -155,22 +191,31 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
         return {std::nullopt, cups.failure()};
     }
     // As lp finds it: LPDEST, PRINTER, the person's lpoptions, the system's.
-    cups_dest_t *dest = cupsGetNamedDest(cups.get(), nullptr, nullptr);
+    const std::optional<CupsDefaultName> chosen = cupsDefaultName();
+    const DestGuard dest = guarded(cupsGetNamedDest(
+        cups.get(), chosen ? chosen->name.constData() : nullptr,
+        chosen && !chosen->instance.isEmpty() ? chosen->instance.constData() : nullptr));
     if (!dest) {
         const ipp_status_t status = cupsLastError();
         if (cups.timedOut() || (failed(status) && status != IPP_STATUS_ERROR_NOT_FOUND)) {
             return {std::nullopt, cups.failure()};
         }
-        return {std::nullopt, QStringLiteral("no printer is set as the default printer")};
+        return {std::nullopt, chosen ? notFound(*chosen)
+                                     : QStringLiteral("no printer is set as the default printer")};
     }
-    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t *)> destGuard(
-        dest, [](cups_dest_t *d) { cupsFreeDests(1, d); });
-    const std::unique_ptr<cups_dinfo_t, decltype(&cupsFreeDestInfo)> info(
-        cupsCopyDestInfo(cups.get(), dest), &cupsFreeDestInfo);
+    const QByteArray discovered = discoveredUri(*dest);
+    // For a printer known from the network alone this makes its queue.
+    const InfoGuard info(cupsCopyDestInfo(cups.get(), dest.get()), &cupsFreeDestInfo);
     if (cups.timedOut()) {
         return {std::nullopt, cups.failure()};
     }
-    return {describe(cups.get(), dest, info.get()), {}};
+    if (!info && !discovered.isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("the default printer \"%1\" was found on the network, but CUPS "
+                               "could not set it up for printing: %2")
+                    .arg(QString::fromUtf8(dest->name), cups.failure())};
+    }
+    return {describe(cups.get(), dest.get(), info.get(), discovered), {}};
 }
 
 OutputResult sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
@@ -187,27 +232,19 @@ OutputResult sendCupsJob(const CupsDestination &destination, const CupsOptions &
             count = cupsAddOption(name.constData(), value.constData(), count, &options);
         }
     }
-    const QByteArray resource = "/printers/" + destination.name;
-    const QByteArray uri =
-        destination.uri.isEmpty() ? "ipp://localhost" + resource : destination.uri;
-    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, JobTitle);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
-                 "application/pdf");
-    cupsEncodeOptions2(request, count, options, IPP_TAG_OPERATION);
-    cupsEncodeOptions2(request, count, options, IPP_TAG_JOB);
+    // The paper is stated once: its size and margins replace a name.
+    if (cupsGetOption("media-col", count, options)) {
+        count = cupsRemoveOption(CUPS_MEDIA, count, &options);
+    }
+    bool numbered = false;
+    ipp_status_t status = printJob(cups.get(), destination, options, count, pdfPath, numbered);
+    // CUPS drops a temporary queue a minute after its last use: the person
+    // may have taken longer to say yes.
+    if (status == IPP_STATUS_ERROR_NOT_FOUND && !destination.discoveredUri.isEmpty() &&
+        makeQueue(cups.get(), destination)) {
+        status = printJob(cups.get(), destination, options, count, pdfPath, numbered);
+    }
     cupsFreeOptions(count, options);
-
-    // One request carries the job and its document: one cut short by the
-    // program's end or a lost connection makes no job at all.
-    ipp_t *response = cupsDoFileRequest(cups.get(), request, resource.constData(),
-                                        pdfPath.toLocal8Bit().constData());
-    const ipp_status_t status = cupsLastError();
-    const bool numbered = response && ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-    ippDelete(response);
     if (cups.timedOut()) {
         return OutputResult::failure(cups.failure());
     }

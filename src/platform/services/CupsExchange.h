@@ -13,26 +13,41 @@
 #include <optional>
 #include <utility>
 
-using CupsOptions = QList<std::pair<QByteArray, QByteArray>>;
+using CupsOption = std::pair<QByteArray, QByteArray>;
+using CupsOptions = QList<CupsOption>;
 
 // The paper of a destination; millimetres.
 struct CupsPaper
 {
-    QByteArray media;  // its PWG name, "na_letter_8.5x11in"
+    QByteArray media; // its PWG name, "na_letter_8.5x11in"
+    QString label;    // as people know it: "Letter", "A5", "4 x 6 in"
+    bool metric = false;
     QSizeF size;       // upright
     QMarginsF margins; // where the printer cannot print, on the page as it is turned
     bool landscape = false;
+    // What tells the printer this paper: its size and margins (media-col)
+    // where the printer describes its papers, else its name.
+    CupsOptions jobOptions;
+    // The paper the person or the queue asked for, where the printer has
+    // none of it and this one is used instead; empty otherwise.
+    QString insteadOf;
 };
 
 struct CupsDestination
 {
     QByteArray name; // the queue
     QByteArray uri;
+    // The printer's own address where CUPS knows it only from the network
+    // (DNS-SD): its queue is temporary, and is made again should CUPS have
+    // dropped it before the job comes.
+    QByteArray discoveredUri;
+    QByteArray info;
     // The destination's defaults with the person's own (lpoptions) merged
     // in, as lp would send them with a job.
     CupsOptions defaults;
     CupsPaper paper;
     QByteArray bestResolution; // "600dpi"; empty when the printer names none
+    bool color = true;         // false: it prints in shades of grey only
 };
 
 struct CupsLookup
@@ -41,7 +56,7 @@ struct CupsLookup
     QString failure; // when there is no destination
 };
 
-// Both calls block, each on a connection of its own that gives up when the
+// Both calls block, each on connections of their own that give up when the
 // printing system has not answered for `patience`: they are meant for a
 // thread of their own, and take and give copies only.
 CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience);
@@ -49,3 +64,6 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience);
 // settings: the job's own, over the destination's defaults.
 OutputResult sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
                          const QString &pdfPath, std::chrono::milliseconds patience);
+
+// What the person is told when the printing system stays silent.
+QString cupsSilentFor(std::chrono::milliseconds patience);

@@ -56,10 +56,10 @@ OutputResult LazyPrinterService::checkDefaultPrinter()
     return real ? real->checkDefaultPrinter() : notLoaded();
 }
 
-PrinterPaper LazyPrinterService::paper()
+DefaultPrinter LazyPrinterService::defaultPrinter()
 {
     PrinterService *real = printer();
-    return real ? real->paper() : PrinterPaper{};
+    return real ? real->defaultPrinter() : DefaultPrinter{};
 }
 
 void LazyPrinterService::setHighQuality()

@@ -27,7 +27,7 @@ class LazyPrinterService final : public PrinterService
     [[nodiscard]] static QStringList programFolders();
 
     OutputResult checkDefaultPrinter() override;
-    [[nodiscard]] PrinterPaper paper() override;
+    [[nodiscard]] DefaultPrinter defaultPrinter() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;

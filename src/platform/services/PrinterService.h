@@ -9,12 +9,24 @@
 
 class QImage;
 
-// The paper the default printer prints on: its name as the printing system
-// gives it ("iso_a4_210x297mm") and the size of its printable area.
+// The paper the default printer prints on: its name as people know it
+// ("A4", "Letter", "4 x 6 in") and the size of its printable area.
 struct PrinterPaper
 {
     QString name;
+    bool metric = false; // its lengths are read in millimetres
     QSizeF printableTwips;
+};
+
+// What the last successful check found.
+struct DefaultPrinter
+{
+    QString name; // as the printing system names it
+    PrinterPaper paper;
+    bool color = true; // false: it prints in shades of grey only
+    // The paper the person or the queue asked for, where the printer has
+    // none of it and prints on `paper` instead; empty otherwise.
+    QString paperInsteadOf;
 };
 
 // Positions are in twips from the top-left corner of the page's printable
@@ -31,10 +43,10 @@ class PrinterService
 
     // Finds the system's default printer and the paper it prints on.
     virtual OutputResult checkDefaultPrinter() = 0;
-    // The paper that the last successful check found.
-    [[nodiscard]] virtual PrinterPaper paper() = 0;
+    // What the last successful check found.
+    [[nodiscard]] virtual DefaultPrinter defaultPrinter() = 0;
     // The two job settings, kept for the program's printer until the program
-    // ends.
+    // ends. Colour output on a printer without colour asks for its greys.
     virtual void setHighQuality() = 0;
     virtual void setColorOutput() = 0;
     // The width of the page's printable area.

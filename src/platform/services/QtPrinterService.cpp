@@ -4,11 +4,13 @@
 #include "platform/services/PrinterModule.h"
 #include "platform/services/ScreenMetrics.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <cups/cups.h>
 #include <memory>
 #include <type_traits>
 
@@ -55,12 +57,14 @@ QtPrinterService::~QtPrinterService()
 OutputResult QtPrinterService::checkDefaultPrinter()
 {
     // The default, its paper and its options may have changed since the last
-    // print: each print asks again.
+    // print: each print asks again. The patience holds for the whole check,
+    // however many questions a printer found on the network needs.
     destination_.reset();
+    const QDeadlineTimer limit(patience_);
     const std::optional<CupsLookup> found = runInBackground<CupsLookup>(
-        [patience = patience_] { return lookUpDefaultDestination(patience); });
+        [patience = patience_] { return lookUpDefaultDestination(patience); }, limit);
     if (!found) {
-        return interrupted();
+        return limit.hasExpired() ? OutputResult::failure(cupsSilentFor(patience_)) : interrupted();
     }
     if (!found->destination) {
         return OutputResult::failure(found->failure);
@@ -69,12 +73,16 @@ OutputResult QtPrinterService::checkDefaultPrinter()
     return OutputResult::success();
 }
 
-PrinterPaper QtPrinterService::paper()
+DefaultPrinter QtPrinterService::defaultPrinter()
 {
     if (!destination_) {
         return {};
     }
-    return {QString::fromLatin1(destination_->paper.media), printableTwips(destination_->paper)};
+    const CupsPaper &paper = destination_->paper;
+    return {QString::fromUtf8(destination_->name),
+            {paper.label, paper.metric, printableTwips(paper)},
+            destination_->color,
+            paper.insteadOf};
 }
 
 void QtPrinterService::setHighQuality()
@@ -89,7 +97,7 @@ void QtPrinterService::setColorOutput()
 
 double QtPrinterService::pageWidthTwips()
 {
-    return paper().printableTwips.width();
+    return defaultPrinter().paper.printableTwips.width();
 }
 
 OutputResult QtPrinterService::drawPicture(const QImage &picture, QPointF topLeftTwips)
@@ -138,18 +146,20 @@ OutputResult QtPrinterService::beginJob()
 
 CupsOptions QtPrinterService::jobSettings() const
 {
-    // The page is already the paper's size: nothing may fit it to another.
-    CupsOptions settings{
-        {"media", destination_->paper.media}, {"print-scaling", "none"}, {"fit-to-page", "false"}};
+    // The job states the paper the page was laid out on, and that nothing
+    // may fit the page to another.
+    CupsOptions settings = destination_->paper.jobOptions;
+    settings << CupsOption("print-scaling", "none") << CupsOption("fit-to-page", "false");
     if (highQuality_) {
-        settings.append(std::pair<QByteArray, QByteArray>("print-quality", "5")); // IPP's "high"
+        settings.append(CupsOption(CUPS_PRINT_QUALITY, CUPS_PRINT_QUALITY_HIGH));
         if (!destination_->bestResolution.isEmpty()) {
-            settings.append(std::pair<QByteArray, QByteArray>("printer-resolution",
-                                                              destination_->bestResolution));
+            settings.append(CupsOption("printer-resolution", destination_->bestResolution));
         }
     }
     if (colorOutput_) {
-        settings.append(std::pair<QByteArray, QByteArray>("print-color-mode", "color"));
+        settings.append(CupsOption(CUPS_PRINT_COLOR_MODE, destination_->color
+                                                              ? CUPS_PRINT_COLOR_MODE_COLOR
+                                                              : CUPS_PRINT_COLOR_MODE_MONOCHROME));
     }
     return settings;
 }

@@ -31,7 +31,7 @@ class QtPrinterService final : public PrinterService
     Q_DISABLE_COPY_MOVE(QtPrinterService)
 
     OutputResult checkDefaultPrinter() override;
-    [[nodiscard]] PrinterPaper paper() override;
+    [[nodiscard]] DefaultPrinter defaultPrinter() override;
     void setHighQuality() override;
     void setColorOutput() override;
     [[nodiscard]] double pageWidthTwips() override;
