@@ -100,8 +100,10 @@ _cups_server_bin() {
         ln -s "/usr/lib/cups/$part" "$bin/$part"
     done
     _cups_write_backend "$bin/backend/tintwelljobs"
-    # For driverless queues that reach an IPP printer (tests/e2e/ipp-printer.sh).
+    # For driverless queues that reach an IPP printer (tests/e2e/ipp-printer.sh);
+    # the queue CUPS makes for a printer it found over DNS-SD speaks ipps.
     ln -s /usr/lib/cups/backend/ipp "$bin/backend/ipp"
+    ln -s /usr/lib/cups/backend/ipp "$bin/backend/ipps"
 }
 
 start_private_cups() {

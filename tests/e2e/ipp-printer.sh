@@ -7,16 +7,25 @@
 # its own, unless it already is in them; exits 77 with the reason when the
 # machine does not allow it.
 #
-# start_ipp_printer DIR: a private system bus, avahi-daemon and a colour
-# printer that takes PWG raster only, so that CUPS runs its whole filter
-# chain. Sets IPP_URI; the printer keeps each job's pages as
-# IPP_SPOOL/N-*.pwg. Its default paper is Letter. The caller stops it
-# (stop_ipp_printer) in its trap.
+# start_ipp_printer DIR [NAME [PORT [SPEEDS]]]: a printer that takes PWG
+# raster only, so that CUPS runs its whole filter chain, announced over
+# DNS-SD as NAME (default "Tintwell Test Printer") on PORT (default 8631).
+# SPEEDS are its pages a minute in black and in colour (default 60,60); a
+# colour speed of 0 makes a printer that prints in grey only. The first call
+# also starts the private system bus and avahi-daemon that every printer of
+# the script shares. Sets IPP_URI; the printer keeps each job's pages as
+# IPP_SPOOL/N-*.pwg, a folder of its own. Its default paper is Letter. The
+# caller stops them all (stop_ipp_printer) in its trap.
+#
+# ipp_job_received URI: the printer at URI has no job still pending, so the
+# job file it keeps is whole: ippeveprinter moves a job on from pending once
+# it has written the file, and CUPS's own job ends only later.
 
 IPP_PIDS=()
 IPP_URI=""
 IPP_SPOOL=""
 IPP_PORT=8631
+IPP_BUS=""
 
 ipp_printer_namespace() {
     [ -n "${TINTWELL_IPP_NAMESPACE:-}" ] && return 0
@@ -46,11 +55,9 @@ _ipp_wait_answer() {
     done
 }
 
-start_ipp_printer() {
-    local dir=$1/ipp attempt
-    mkdir -p "$dir/spool"
-    IPP_SPOOL="$dir/spool"
-    IPP_URI="ipp://localhost:$IPP_PORT/ipp/print"
+# The system bus and avahi-daemon that announce the printers on lo.
+_ipp_start_avahi() {
+    local dir=$1
     ip link set lo up
     # avahi-daemon keeps its pid file and socket here: the machine's own stay
     # untouched.
@@ -70,11 +77,23 @@ start_ipp_printer() {
     avahi-daemon --no-drop-root --no-chroot --no-rlimits -f "$dir/avahi.conf" \
         </dev/null >"$dir/avahi.log" 2>&1 &
     IPP_PIDS+=($!)
-    # A colour printer (colour speed above 0), fast enough not to keep the test
-    # waiting; it gives up when avahi is not ready yet: start it again.
-    for attempt in 1 2 3 4 5; do
-        ippeveprinter -s 60,60 -f image/pwg-raster -F image/pwg-raster -k -d "$IPP_SPOOL" \
-            -p "$IPP_PORT" "Tintwell Test Printer" </dev/null >"$dir/printer.log" 2>&1 &
+    IPP_BUS=$dir/bus
+}
+
+start_ipp_printer() {
+    local dir=$1/ipp name=${2:-Tintwell Test Printer} speeds=${4:-60,60}
+    IPP_PORT=${3:-8631}
+    mkdir -p "$dir/spool-$IPP_PORT"
+    IPP_SPOOL="$dir/spool-$IPP_PORT"
+    IPP_URI="ipp://localhost:$IPP_PORT/ipp/print"
+    if [ -z "$IPP_BUS" ]; then
+        _ipp_start_avahi "$dir" || return 1
+    fi
+    # Fast enough not to keep the test waiting; it gives up when avahi is not
+    # ready yet: start it again.
+    for _ in 1 2 3 4 5; do
+        ippeveprinter -s "$speeds" -f image/pwg-raster -F image/pwg-raster -k -d "$IPP_SPOOL" \
+            -p "$IPP_PORT" "$name" </dev/null >"$dir/printer-$IPP_PORT.log" 2>&1 &
         IPP_PIDS+=($!)
         _ipp_wait_answer 3 && return 0
         kill "${IPP_PIDS[-1]}" 2>/dev/null || true
@@ -84,6 +103,12 @@ start_ipp_printer() {
     return 1
 }
 
+ipp_job_received() {
+    local jobs
+    jobs=$(ipptool -c "$1" get-jobs.test 2>/dev/null) || return 1
+    ! grep -qE '^[0-9]+,pending' <<<"$jobs"
+}
+
 stop_ipp_printer() {
     local pid
     for pid in "${IPP_PIDS[@]}"; do
@@ -91,4 +116,5 @@ stop_ipp_printer() {
         wait "$pid" 2>/dev/null || true
     done
     IPP_PIDS=()
+    IPP_BUS=""
 }

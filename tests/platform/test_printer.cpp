@@ -5,6 +5,7 @@
 #include "platform/services/QtPrinterService.h"
 #include "support/FakeServices.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -565,30 +566,46 @@ class PrinterTest : public QObject
     }
 
     // While the printing system is asked the program's events go on (the
-    // relay itself needs them); one that stays silent is given up on in
-    // time, one that answers late still prints.
+    // relay itself needs them) under the busy pointer; one that stays
+    // silent is given up on in time, and so is a check whose answers, each
+    // in time, add up to more than the check may take; one that answers
+    // late still prints.
     void aSilentPrintingSystemFreezesNothing_data()
     {
         QTest::addColumn<bool>("silentAtCheck");
         QTest::addColumn<int>("answerDelay"); // ms; -1: no answer at all
-        QTest::newRow("silent when the printer is looked for") << true << -1;
-        QTest::newRow("silent when the job is handed over") << false << -1;
-        QTest::newRow("late but answering") << true << 400;
+        QTest::addColumn<int>("checkLimit");  // ms
+        QTest::addColumn<QString>("givenUp"); // empty: printed
+        const QString silent =
+            QStringLiteral("the printing system (CUPS) has not answered for 1.5 seconds");
+        QTest::newRow("silent when the printer is looked for") << true << -1 << 10000 << silent;
+        QTest::newRow("silent when the job is handed over") << false << -1 << 10000 << silent;
+        QTest::newRow("late but answering") << true << 400 << 10000 << "";
+        QTest::newRow("each answer in time, too late in all")
+            << true << 1200 << 2000
+            << "the printing system (CUPS) did not find the default printer within 2 seconds";
     }
 
     void aSilentPrintingSystemFreezesNothing()
     {
         QFETCH(bool, silentAtCheck);
         QFETCH(int, answerDelay);
+        QFETCH(int, checkLimit);
+        QFETCH(QString, givenUp);
         const QByteArray realServer = qgetenv("CUPS_SERVER");
         Relay relay(answerDelay < 0 ? QString() : QString::fromLocal8Bit(realServer),
                     qMax(answerDelay, 0));
         const FakeScreenMetrics screen;
         constexpr std::chrono::milliseconds patience{1500};
-        QtPrinterService printer(screen, patience);
+        QtPrinterService printer(screen, patience, std::chrono::milliseconds(checkLimit));
         int ticks = 0;
+        bool busy = true;
         QTimer ticker;
-        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        connect(&ticker, &QTimer::timeout, this, [&ticks, &busy] {
+            ++ticks;
+            const QCursor *pointer = QGuiApplication::overrideCursor();
+            busy = busy && pointer && pointer->shape() == Qt::BusyCursor;
+        });
         ticker.start(50);
         QElapsedTimer waited;
 
@@ -604,14 +621,15 @@ class PrinterTest : public QObject
         qputenv("CUPS_SERVER", realServer);
 
         QVERIFY2(ticks >= waited.elapsed() / 100, qPrintable(QString::number(ticks)));
-        if (answerDelay >= 0) {
+        QVERIFY2(busy, "the pointer did not say that the program waits");
+        QVERIFY2(!QGuiApplication::overrideCursor(), "the busy pointer stays after the answer");
+        if (givenUp.isEmpty()) {
             QVERIFY2(result.ok(), qPrintable(result.reason()));
             return;
         }
         QVERIFY(!result.ok());
-        QCOMPARE(result.reason(),
-                 QStringLiteral("the printing system (CUPS) has not answered for 1.5 seconds"));
-        QVERIFY2(waited.elapsed() < patience.count() + 1500,
+        QCOMPARE(result.reason(), givenUp);
+        QVERIFY2(waited.elapsed() < std::min<qint64>(checkLimit, patience.count() * 2) + 1500,
                  qPrintable(QString::number(waited.elapsed())));
     }
 

@@ -41,7 +41,9 @@ std::optional<Result> runInBackground(std::function<Result()> work,
         }
     });
     if (!deadline.isForever()) {
-        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), &loop, &QEventLoop::quit);
+        // Precise: a coarse timer may fire early, before the deadline has passed.
+        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
     }
     QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     loop.exec();

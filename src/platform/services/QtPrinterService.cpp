@@ -44,8 +44,17 @@ OutputResult interrupted()
 
 } // namespace
 
-QtPrinterService::QtPrinterService(const ScreenMetrics &screen, std::chrono::milliseconds patience)
-    : screen_(screen), patience_(patience)
+OutputResult QtPrinterService::notFoundInTime() const
+{
+    return OutputResult::failure(
+        QStringLiteral("the printing system (CUPS) did not find the default printer within %1 "
+                       "seconds")
+            .arg(static_cast<double>(checkLimit_.count()) / 1000));
+}
+
+QtPrinterService::QtPrinterService(const ScreenMetrics &screen, std::chrono::milliseconds patience,
+                                   std::chrono::milliseconds checkLimit)
+    : screen_(screen), patience_(patience), checkLimit_(checkLimit)
 {
 }
 
@@ -57,14 +66,14 @@ QtPrinterService::~QtPrinterService()
 OutputResult QtPrinterService::checkDefaultPrinter()
 {
     // The default, its paper and its options may have changed since the last
-    // print: each print asks again. The patience holds for the whole check,
+    // print: each print asks again. The limit holds for the whole check,
     // however many questions a printer found on the network needs.
     destination_.reset();
-    const QDeadlineTimer limit(patience_);
+    const QDeadlineTimer limit(checkLimit_);
     const std::optional<CupsLookup> found = runInBackground<CupsLookup>(
         [patience = patience_] { return lookUpDefaultDestination(patience); }, limit);
     if (!found) {
-        return limit.hasExpired() ? OutputResult::failure(cupsSilentFor(patience_)) : interrupted();
+        return limit.hasExpired() ? notFoundInTime() : interrupted();
     }
     if (!found->destination) {
         return OutputResult::failure(found->failure);

@@ -22,11 +22,16 @@ class QtPrinterService final : public PrinterService
 {
   public:
     // patience: how long the printing system may stay silent before a
-    // print gives up on it.
+    // print gives up on it. checkLimit: how long finding the default
+    // printer may take in all; for a printer known only from the network,
+    // CUPS resolves its address and makes its queue, which took from 1 to 5
+    // seconds here.
     static constexpr std::chrono::milliseconds DefaultPatience{5000};
+    static constexpr std::chrono::milliseconds DefaultCheckLimit{10000};
 
     explicit QtPrinterService(const ScreenMetrics &screen,
-                              std::chrono::milliseconds patience = DefaultPatience);
+                              std::chrono::milliseconds patience = DefaultPatience,
+                              std::chrono::milliseconds checkLimit = DefaultCheckLimit);
     ~QtPrinterService() override;
     Q_DISABLE_COPY_MOVE(QtPrinterService)
 
@@ -40,11 +45,13 @@ class QtPrinterService final : public PrinterService
 
   private:
     OutputResult beginJob();
+    [[nodiscard]] OutputResult notFoundInTime() const;
     [[nodiscard]] CupsOptions jobSettings() const;
     void closeJob();
 
     const ScreenMetrics &screen_;
     const std::chrono::milliseconds patience_;
+    const std::chrono::milliseconds checkLimit_;
     std::optional<CupsDestination> destination_;
     std::unique_ptr<QTemporaryDir> jobFolder_;
     std::unique_ptr<QPdfWriter> page_;

@@ -1,0 +1,256 @@
+#!/usr/bin/env bash
+# Print to driverless printers that CUPS knows from DNS-SD alone, with no
+# queue ever made for them, as a person's default: the first print makes
+# CUPS's temporary queue. A colour printer gets one Letter page with the
+# swatch at its natural size, in its exact colour, centred near the top. A
+# printer that prints in grey only is named in a note before the question,
+# and gets the swatch as a grey block, in grey dots.
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/ipp-printer.sh"
+ipp_printer_namespace "$0" "$@"
+# A session bus of its own, for the accessibility bus where the note's text
+# is read as a screen reader reads it.
+if [ -z "${TINTWELL_SESSION_BUS:-}" ] && command -v dbus-run-session >/dev/null; then
+    TINTWELL_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@" \
+        2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' >&2)
+fi
+E2E_BUDGET=50 # two jobs through the whole filter chain
+source "$here/harness.sh"
+e2e_begin "$1"
+COLOUR_NAME=Tintwell_Test_Printer
+GREY_NAME=Tintwell_Grey_Printer
+start_ipp_printer "$WORK" || fail "the colour IPP printer did not start"
+COLOUR_SPOOL=$IPP_SPOOL COLOUR_URI=$IPP_URI
+# No colour speed: it offers monochrome only, as black_1 and sgray_8 raster.
+start_ipp_printer "$WORK" "Tintwell Grey Printer" 8632 60,0 || fail "the grey IPP printer did not start"
+GREY_SPOOL=$IPP_SPOOL GREY_URI=$IPP_URI
+e2e_private_cups
+
+# CUPS lists them under their DNS-SD names, spaces made underscores, a
+# moment after they are announced.
+wait_discovered() {
+    local deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    until lpstat -e | grep -qx "$1"; do
+        [ "$(now_us)" -lt "$deadline" ] || fail "CUPS does not list the printer $1 (lpstat -e: $(lpstat -e | tr '\n' ' '))"
+        sleep 0.1
+    done
+}
+wait_discovered "$COLOUR_NAME"
+wait_discovered "$GREY_NAME"
+if lpstat -v | grep -q Tintwell_; then
+    fail "a queue was made for the printers: $(lpstat -v)"
+fi
+# The person's default, in the private HOME: it goes before the system's
+# default queue, which keeps its jobs in CUPS_JOBS.
+lpoptions -d "$COLOUR_NAME" >/dev/null
+
+# Without the accessibility bus only the note's title and place are checked.
+# Where it is there, it runs before the program starts, as on a desktop.
+readable=""
+if [ -n "${TINTWELL_SESSION_BUS:-}" ] && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null &&
+    timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1; then
+    readable=1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+else
+    echo "$TEST_NAME: no accessibility bus (packages dbus, at-spi2-core, python3-pyatspi): the note's text is not read" >&2
+fi
+
+COLOUR=255,0,51
+app_start
+pid=$APP_PID
+main=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
+# Keys go to the window once the program has given it the keyboard.
+deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; do
+    [ "$(now_us)" -lt "$deadline" ] || fail "the main window never got the keyboard"
+    sleep 0.05
+done
+# The red box has the keyboard, its text selected: typing replaces it.
+xdotool type --window "$main" --delay 20 "255"
+press_key "$main" Tab
+xdotool type --window "$main" --delay 20 "0"
+press_key "$main" Tab
+xdotool type --window "$main" --delay 20 "51"
+preview=$(open_preview "$pid") || exit 1
+
+# The swatch's natural size: its exact colour's width on the screen, at the
+# screen's 96 dots per inch.
+window_geometry "$preview"
+wait_pixels "$COLOUR" $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+screenshot "$WORK/screen.png"
+screen_box=$(convert "$WORK/screen.png" -fill white +opaque "rgb($COLOUR)" -format '%@' info:)
+screen_width=${screen_box%%x*}
+natural=$(awk -v w="$screen_width" 'BEGIN { printf "%.4f", w / 96 }')
+
+# click_print: the preview's print button; CLICKED is when.
+click_print() {
+    window_geometry "$preview"
+    CLICKED=$(now_us)
+    xdotool mousemove $((WIN_X + 235)) $((WIN_Y + WIN_H - 470)) click 1
+}
+
+# read_page FILE [R,G,B]: what pwg_raster.py says of the page, as variables.
+read_page() {
+    pages="" dpi="" width="" height="" bits="" colors="" space=""
+    left="" right="" top="" ink_left="" ink_right="" ink_top="" ink_value="" ink_share=""
+    eval "$(python3 "$here/pwg_raster.py" "$@")"
+}
+
+# note_text TITLE: the text of the program's message box with that title,
+# as the accessibility bus gives it to a screen reader.
+note_text() {
+    timeout 15 /usr/bin/python3 - "$1" <<'EOF'
+import sys
+import time
+
+import pyatspi
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+deadline = time.monotonic() + 10
+while time.monotonic() < deadline:
+    try:
+        for app in pyatspi.Registry.getDesktop(0):
+            for window in app if app is not None and app.name == "tintwell" else []:
+                if window is not None and window.name == sys.argv[1]:
+                    labels = [n.name for n in walk(window) if n.getRole() == pyatspi.ROLE_LABEL]
+                    if any(labels):
+                        print("\n".join(label for label in labels if label))
+                        sys.exit(0)
+    except Exception:  # a window went away while it was read
+        pass
+    time.sleep(0.1)
+sys.exit(1)
+EOF
+}
+
+# box_text: what the program's message box titled Tintwell says, for a
+# failure's message.
+box_text() {
+    if [ -n "$readable" ]; then
+        note_text Tintwell || echo "(its text could not be read)"
+    else
+        echo "(its text cannot be read without the accessibility bus)"
+    fi
+}
+
+# next_box WHAT: waits for the program's question or a message box of its
+# own title, whichever comes; prints the window's id, then "question" or
+# "note".
+next_box() {
+    local deadline found
+    deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    while :; do
+        found=$(find_windows '^PRINT NOW\?$' "$pid" | head -n 1)
+        [ -z "$found" ] || { echo "$found question"; return 0; }
+        found=$(find_windows '^Tintwell$' "$pid" | head -n 1)
+        [ -z "$found" ] || { echo "$found note"; return 0; }
+        [ "$(now_us)" -lt "$deadline" ] || fail "$1: neither PRINT NOW? nor a message box after $E2E_TIMEOUT s"
+        sleep 0.05
+    done
+}
+
+ms_since() { echo $((($(now_us) - $1) / 1000)); }
+
+# wait_page SPOOL URI WHAT: waits until the printer at URI has received a
+# whole job, whose page file in SPOOL is then in PWG.
+wait_page() {
+    local spool=$1 uri=$2 what=$3 deadline
+    deadline=$(($(now_us) + 40000000))
+    until [ -n "$(find "$spool" -name '*.pwg')" ] && ipp_job_received "$uri"; do
+        [ "$(now_us)" -lt "$deadline" ] ||
+            fail "$what: no page reached the IPP printer; CUPS says: $(lpstat -t 2>&1 | tail -n 8;
+                tail -n 20 "$CUPS_DIR/log/error_log")"
+        if [ -n "$(find_windows '^Tintwell$' "$pid")" ]; then
+            fail "$what: the program said, instead of printing: $(box_text)"
+        fi
+        sleep 0.1
+    done
+    echo "$what: click to the page at the printer: $(ms_since "$CLICKED") ms" >&2
+    PWG=$(find "$spool" -name '*.pwg' | head -1)
+}
+
+# check_letter WHAT LEFT RIGHT TOP: one Letter page whose swatch spans dots
+# LEFT to RIGHT (the outer box, TOP its first line) at its natural width,
+# centred across the paper near its top. TOLERANCE is the width's, a share.
+check_letter() {
+    local what=$1 l=$2 r=$3 t=$4 tolerance=$5
+    [ "$pages" = 1 ] || fail "$what: the printer got $pages pages, not 1"
+    awk -v w="$width" -v h="$height" -v d="$dpi" \
+        'BEGIN { exit !(w / d - 8.5 < 0.02 && 8.5 - w / d < 0.02 && h / d - 11 < 0.02 && 11 - h / d < 0.02) }' ||
+        fail "$what: the page is $width x $height dots at $dpi dpi, not Letter's 8.5 x 11 in"
+    local printed
+    printed=$(awk -v l="$l" -v r="$r" -v d="$dpi" 'BEGIN { printf "%.4f", (r - l + 1) / d }')
+    echo "$what: $width x $height dots at $dpi dpi, colour space $space, $bits bits a dot; swatch $printed in wide (natural $natural in), dots $l-$r, from line $t" >&2
+    awk -v p="$printed" -v n="$natural" -v t="$tolerance" 'BEGIN { exit !(p / n > 1 - t && p / n < 1 + t) }' ||
+        fail "$what: the swatch is $printed in wide on the paper, not its natural $natural in"
+    # Centred across the paper for its outer width, which has a frame more.
+    awk -v l="$l" -v r="$r" -v w="$width" -v d="$dpi" \
+        'BEGIN { off = ((l + r + 1) / 2 - w / 2) / d; exit !(off > -0.06 && off < 0.02) }' ||
+        fail "$what: the swatch spans dots $l to $r of $width: not centred"
+    # 1000 twips below the top of the printable area, a margin's width below the edge.
+    awk -v t="$t" -v d="$dpi" 'BEGIN { i = t / d; exit !(i > 0.69 && i < 0.69 + 0.3) }' ||
+        fail "$what: the swatch starts $t dots from the top, not 1000 twips below the margin"
+}
+
+# The colour printer: the first print to it makes its queue.
+click_print
+found=$(next_box colour) || exit 1
+echo "colour: click to the ${found#* }: $(ms_since "$CLICKED") ms" >&2
+[ "${found#* }" = question ] || fail "colour: the program said, instead of asking: $(box_text)"
+press_key "${found% *}" Return
+wait_page "$COLOUR_SPOOL" "$COLOUR_URI" colour
+keep_artifact "$PWG" print_driverless_colour.pwg
+read_page "$PWG" "$COLOUR"
+if [ "$space/$bits" != 19/24 ]; then
+    fail "colour: the page is in colour space $space at $bits bits a dot, not 24-bit sRGB"
+fi
+[ -n "$left" ] || fail "colour: no dot of the swatch's exact colour $COLOUR on the page"
+check_letter colour "$left" "$right" "$top" 0.01
+
+# The grey printer, from the same preview: a note first says what the page
+# will show, then comes the question.
+lpoptions -d "$GREY_NAME" >/dev/null
+click_print
+found=$(next_box grey) || exit 1
+echo "grey: click to the ${found#* }: $(ms_since "$CLICKED") ms" >&2
+[ "${found#* }" = note ] || fail "grey: PRINT NOW? came with no note before it"
+note=${found% *}
+if [ -n "$readable" ]; then
+    want="The printer \"$GREY_NAME\" prints in shades of grey, so the swatch will not show its color, but its red, green and blue amounts will print."
+    said=$(note_text Tintwell) || fail "grey: the note's text could not be read on the accessibility bus"
+    grep -qxF -- "$want" <<<"$said" || fail "grey: the note says: '$said', not: '$want'"
+fi
+sleep 0.3
+[ -z "$(find_windows '^PRINT NOW\?$' "$pid")" ] || fail "grey: PRINT NOW? came before the note was answered"
+press_key "$note" Return
+question=$(wait_window '^PRINT NOW\?$' "$pid") || exit 1
+press_key "$question" Return
+wait_page "$GREY_SPOOL" "$GREY_URI" grey
+keep_artifact "$PWG" print_driverless_grey.pwg
+read_page "$PWG"
+case "$space/$colors/$bits" in
+    18/1/8 | 3/1/1) ;;
+    *) fail "grey: the page is in colour space $space, $colors colours at $bits bits a dot, not 8-bit grey or 1-bit black" ;;
+esac
+[ -n "$ink_left" ] || fail "grey: the page is blank"
+check_letter grey "$ink_left" "$ink_right" "$ink_top" 0.03
+# A block of one grey, neither white nor black, behind the caption.
+if [ "$bits" = 8 ]; then
+    awk -v v="$ink_value" -v s="$ink_share" 'BEGIN { exit !(v > 30 && v < 225 && s > 0.5) }' ||
+        fail "grey: the swatch's commonest level is $ink_value on $ink_share of it, not a grey block"
+fi
+[ "$(cups_job_count)" = 0 ] || fail "the system's default queue got a job instead"
+
+press_key "$preview" Escape
+wait_exit "$pid" 5
