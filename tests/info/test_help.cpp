@@ -3,6 +3,7 @@
 #include "info/HelpText.h"
 #include "support/ProgramFixture.h"
 
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -123,28 +124,36 @@ class HelpTest : public QObject
     {
         QTest::addColumn<QTestEventList>("keys");
         QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("scrolled"); // "kept", "start" or "end" of the text
         QTestEventList esc;
         esc.addKeyClick(Qt::Key_Escape);
-        QTest::newRow("Esc in the text") << esc << true;
+        QTest::newRow("Esc in the text") << esc << true << "kept";
         QTestEventList tabEnter;
         tabEnter.addKeyClick(Qt::Key_Tab);
         tabEnter.addKeyClick(Qt::Key_Return);
-        QTest::newRow("Tab, then Enter on Close") << tabEnter << true;
+        QTest::newRow("Tab, then Enter on Close") << tabEnter << true << "kept";
         QTestEventList tabSpace;
         tabSpace.addKeyClick(Qt::Key_Tab);
         tabSpace.addKeyClick(Qt::Key_Space);
-        QTest::newRow("Tab, then Space on Close") << tabSpace << true;
+        QTest::newRow("Tab, then Space on Close") << tabSpace << true << "kept";
         QTestEventList typing;
         typing.addKeyClicks(QStringLiteral("abc"));
         typing.addKeyClick(Qt::Key_Return);
         typing.addKeyClick(Qt::Key_Delete);
-        QTest::newRow("typing and Enter in the text") << typing << false;
+        QTest::newRow("typing and Enter in the text") << typing << false << "kept";
+        QTestEventList start;
+        start.addKeyClick(Qt::Key_Home, Qt::ControlModifier);
+        QTest::newRow("Ctrl+Home") << start << false << "start";
+        QTestEventList end;
+        end.addKeyClick(Qt::Key_End, Qt::ControlModifier);
+        QTest::newRow("Ctrl+End") << end << false << "end";
     }
 
     void keysThatCloseAndKeysThatDoNot()
     {
         QFETCH(QTestEventList, keys);
         QFETCH(bool, closes);
+        QFETCH(QString, scrolled);
         ProgramFixture f;
         frmHelp &help = f.open(f.program->help());
         const QString text = help.txtHelp.Text();
@@ -159,6 +168,9 @@ class HelpTest : public QObject
         }
         QCOMPARE(help.isVisible(), !closes);
         QCOMPARE(help.txtHelp.Text(), text);
+        const QHash<QString, int> positions{
+            {"kept", position}, {"start", 0}, {"end", scrollOf(help)->maximum()}};
+        QCOMPARE(scrollOf(help)->value(), positions.value(scrolled));
         if (!closes) {
             return;
         }

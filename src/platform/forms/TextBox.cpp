@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <mutex>
 
@@ -309,6 +310,9 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
             event.accept(); // Enter belongs to a box of several lines
             return true;
         }
+        if (multi_ && scrolledToAnEnd(static_cast<QKeyEvent &>(event))) {
+            return true;
+        }
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -328,6 +332,22 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
         break;
     }
     return qt.qtEvent(event);
+}
+
+// A read-only box of several lines has no caret for Ctrl+Home and Ctrl+End
+// to move: they take the view to the text's start and end, as Home and End
+// do there.
+bool TextBox::scrolledToAnEnd(QKeyEvent &key)
+{
+    const bool home = key.key() == Qt::Key_Home;
+    if (!multi_->isReadOnly() || key.modifiers() != Qt::ControlModifier ||
+        !(home || key.key() == Qt::Key_End)) {
+        return false;
+    }
+    multi_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                                    : QAbstractSlider::SliderToMaximum);
+    key.accept();
+    return true;
 }
 
 bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)

@@ -5,6 +5,7 @@
 #include "platform/forms/Control.h"
 
 class QInputMethodEvent;
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -70,6 +71,7 @@ class TextBox final : public Control
     // too) are typed: each goes through the key-press handlers, which may
     // drop it, and what is left goes in.
     bool typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt);
+    bool scrolledToAnEnd(QKeyEvent &key);
     [[nodiscard]] bool acceptsDrop(const QString &text) const;
     [[nodiscard]] bool middleButtonPasteRefused(const QMouseEvent &event) const;
 
