@@ -37,6 +37,43 @@ class AboutTest : public QObject
 {
     Q_OBJECT
 
+    // The program's icon in its grey box, as it shows: all of the icon, at
+    // most its own 48 pixels, its middle in the box's middle.
+    static void iconIsWholeAndCentred(frmAbout &about)
+    {
+        QWidget *box = about.picIcon.widget();
+        const QImage shown = box->grab().toImage();
+        const int side = std::min({48, box->width(), box->height()});
+        const QImage icon = QImage(QStringLiteral(":/tintwell/tintwell-48.png"))
+                                .scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const auto inked = [](const QImage &image, auto isInk) {
+            QRect ink;
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (isInk(image.pixelColor(x, y))) {
+                        ink |= QRect(x, y, 1, 1);
+                        ++count;
+                    }
+                }
+            }
+            return std::pair(ink, count);
+        };
+        const auto [iconInk, iconCount] =
+            inked(icon, [](const QColor &c) { return c.alpha() > 128; });
+        const auto [shownInk, shownCount] =
+            inked(shown, [](const QColor &c) { return c != QColor(192, 192, 192); });
+        QVERIFY2(
+            qAbs(shownCount - iconCount) <= iconCount / 10,
+            qPrintable(QStringLiteral("%1 of the icon's %2 dots").arg(shownCount).arg(iconCount)));
+        const QPointF iconOffset = QRectF(iconInk).center() - QRectF(icon.rect()).center();
+        const QPointF offset = QRectF(shownInk).center() - QRectF(shown.rect()).center();
+        QVERIFY2((offset - iconOffset).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("the icon is %1, %2 px off the middle of its box")
+                                .arg(offset.x() - iconOffset.x())
+                                .arg(offset.y() - iconOffset.y())));
+    }
+
   private slots:
     void loadStepTexts_data()
     {
@@ -44,10 +81,14 @@ class AboutTest : public QObject
         QTest::addColumn<int>("minor");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("version");
+        QTest::addColumn<QSize>("screenSize");
         const AppInfo build = currentAppInfo();
-        QTest::newRow("this build") << build.major << build.minor << 2031 << "Version 0.5";
-        QTest::newRow("minor of two digits") << 0 << 12 << 2040 << "Version 0.12";
-        QTest::newRow("major of one, minor zero") << 1 << 0 << 2029 << "Version 1.0";
+        QTest::newRow("this build")
+            << build.major << build.minor << 2031 << "Version 0.5" << QSize(1024, 768);
+        QTest::newRow("minor of two digits, 800 x 600")
+            << 0 << 12 << 2040 << "Version 0.12" << QSize(800, 600);
+        QTest::newRow("major of one, minor zero, 1920 x 1080")
+            << 1 << 0 << 2029 << "Version 1.0" << QSize(1920, 1080);
     }
 
     void loadStepTexts()
@@ -56,7 +97,8 @@ class AboutTest : public QObject
         QFETCH(int, minor);
         QFETCH(int, year);
         QFETCH(QString, version);
-        FakeScreenMetrics screen;
+        QFETCH(QSize, screenSize);
+        FakeScreenMetrics screen(screenSize.width(), screenSize.height());
         ProgramForms loaded;
         FormPictures pictures;
         FakeUrlOpener opener;
@@ -80,6 +122,7 @@ class AboutTest : public QObject
             QStringLiteral("Use this program to pick any one of 16 million colors created on "
                            "your computer system.  \n\n")));
         QVERIFY(about.txtDisclaimer.Text().endsWith(QStringLiteral("\n\n\n")));
+        iconIsWholeAndCentred(about);
     }
 
     void colourOfTheLastLoad_data()

@@ -28,13 +28,26 @@ class PictureSurface final : public ControlWidget<QFrame>
                 painter.drawImage(area.topLeft(), owner_.image_);
             }
             if (!owner_.picture_.isNull()) {
-                painter.drawPixmap(area.topLeft(), owner_.picture_);
+                painter.drawPixmap(pictureArea(area), owner_.picture_, owner_.picture_.rect());
             }
         }
         QFrame::paintEvent(event); // the border, over the drawing
     }
 
   private:
+    // The picture whole and centred in the box: at its own size, or smaller
+    // where the box, fitted to a small screen, has become smaller than it.
+    [[nodiscard]] QRectF pictureArea(const QRect &area) const
+    {
+        const QSizeF natural = owner_.picture_.deviceIndependentSize();
+        const QSizeF shown = natural.width() <= area.width() && natural.height() <= area.height()
+                                 ? natural
+                                 : natural.scaled(area.size(), Qt::KeepAspectRatio);
+        QRectF placed(QPointF(), shown);
+        placed.moveCenter(QRectF(area).center());
+        return placed;
+    }
+
     const PictureBox &owner_;
 };
 
