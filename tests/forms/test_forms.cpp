@@ -270,7 +270,9 @@ class FormsTest : public QObject
         QCOMPARE(accepted, 0); // Enter makes a new line, not the default button's click
         form->notes.setLocked(true);
         QTest::keyClicks(form->notes.widget(), QStringLiteral("more"));
+        QTest::keyClick(form->notes.widget(), Qt::Key_Return);
         QCOMPARE(form->notes.Text(), QStringLiteral("first line\nsecond"));
+        QCOMPARE(accepted, 0); // nor where the box is read-only and takes no new line
         form->notes.setSelStart(0);
         form->notes.setSelLength(5);
         form->notes.setText(form->notes.Text());

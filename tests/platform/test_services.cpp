@@ -159,10 +159,21 @@ class ServicesTest : public QObject
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("shownTitle");
         QTest::addColumn<int>("icon");
-        QTest::newRow("no title gives the program's") << ""
-                                                      << "Tintwell" << int(MsgIcon::Information);
+        QTest::addColumn<int>("shownIcon");
+        QTest::newRow("no title gives the program's")
+            << ""
+            << "Tintwell" << int(MsgIcon::Information) << int(QMessageBox::Information);
         QTest::newRow("own title") << "SORRY"
-                                   << "SORRY" << int(MsgIcon::None);
+                                   << "SORRY" << int(MsgIcon::None) << int(QMessageBox::NoIcon);
+        QTest::newRow("exclamation")
+            << "Tintwell"
+            << "Tintwell" << int(MsgIcon::Exclamation) << int(QMessageBox::Warning);
+        QTest::newRow("critical") << "Tintwell"
+                                  << "Tintwell" << int(MsgIcon::Critical)
+                                  << int(QMessageBox::Critical);
+        QTest::newRow("question") << "Tintwell"
+                                  << "Tintwell" << int(MsgIcon::Question)
+                                  << int(QMessageBox::Question);
     }
 
     void messageBoxes()
@@ -170,6 +181,7 @@ class ServicesTest : public QObject
         QFETCH(QString, title);
         QFETCH(QString, shownTitle);
         QFETCH(int, icon);
+        QFETCH(int, shownIcon);
         QtMessageBoxService service(QStringLiteral("Tintwell"));
         QString seenTitle;
         QString seenText;
@@ -188,8 +200,7 @@ class ServicesTest : public QObject
         QCOMPARE(result, MsgResult::OK);
         QCOMPARE(seenTitle, shownTitle);
         QCOMPARE(seenText, QStringLiteral("Numbers Only Please"));
-        QCOMPARE(seenIcon, icon == int(MsgIcon::Information) ? QMessageBox::Information
-                                                             : QMessageBox::NoIcon);
+        QCOMPARE(int(seenIcon), shownIcon);
     }
 
     void yesNoQuestionsReturnTheAnswer()
