@@ -5,6 +5,7 @@
 #include "platform/win32/QtDialogCalls.h"
 #include "platform/win32/QtWindowCalls.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -134,26 +135,37 @@ class RealFileDialogTest : public QObject
         QCOMPARE(record.lpstrFile, std::string(1024, '\0'));
     }
 
+    // An index outside the filter list, 0 included, starts on the first.
+    void dialogShowsTheObjectsSettings_data()
+    {
+        QTest::addColumn<int>("filterIndex");
+        QTest::addColumn<QString>("selectedFilter"); // as the list shows it
+        QTest::newRow("the second filter") << 2 << "JPEG (*.jpg)";
+        QTest::newRow("index 0") << 0 << "Bitmap (*.bmp)";
+        QTest::newRow("beyond the list") << 3 << "Bitmap (*.bmp)";
+    }
     void dialogShowsTheObjectsSettings()
     {
+        QFETCH(int, filterIndex);
+        QFETCH(QString, selectedFilter);
         QWidget owner;
         owner.show();
         clsOpenSaveDialog dialog(dialogs, windows, QStringLiteral("tintwell"));
         dialog.setDialogTitle("Save Color As");
         dialog.setFilter("Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg");
-        dialog.setDefaultFilter(2);
+        dialog.setDefaultFilter(filterIndex);
         dialog.setInitialDir(dir.path());
         dialog.setFileName("start.jpg");
         dialog.setHWndOwner(windows.handleOf(&owner));
         QString title;
         QStringList filters;
-        QString selectedFilter;
+        QString shownFilter;
         QStringList chosen;
         const QWidget *parent = nullptr;
         whenModalShows<QFileDialog>(*pollers, [&](QFileDialog &shown) {
             title = shown.windowTitle();
             filters = shown.nameFilters();
-            selectedFilter = shown.selectedNameFilter();
+            shownFilter = shown.selectedNameFilter();
             chosen = shown.selectedFiles();
             parent = shown.parentWidget();
             shown.reject();
@@ -161,7 +173,7 @@ class RealFileDialogTest : public QObject
         QVERIFY(!dialog.Show(clsOpenSaveDialog::DialogTypeSave));
         QCOMPARE(title, "Save Color As");
         QCOMPARE(filters, QStringList({"Bitmap (*.bmp) (*.bmp)", "JPEG (*.jpg) (*.jpg)"}));
-        QCOMPARE(selectedFilter, "JPEG (*.jpg)"); // as the list shows it
+        QCOMPARE(shownFilter, selectedFilter);
         QCOMPARE(chosen, QStringList{path("start.jpg")});
         QCOMPARE(parent, &owner);
     }
@@ -189,6 +201,25 @@ class RealFileDialogTest : public QObject
         QCOMPARE(dialog.FileTitle(), chosen);
         QCOMPARE(dialog.FileCount(), 1);
         QCOMPARE(dialog.SelectedPath(), dir.path() + '/');
+    }
+
+    // Within a run a dialog without a folder of its own opens where the
+    // last one chose.
+    void theNextDialogOpensWhereTheLastChose()
+    {
+        const QString elsewhere = path(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        OPENFILENAME first = emptyRecord(elsewhere);
+        whenModalShows<QFileDialog>(*pollers, [&](QFileDialog &) { typeAndConfirm("one.bmp"); });
+        QCOMPARE(dialogs.GetSaveFileNameA(first), 1);
+        OPENFILENAME second = emptyRecord(QString());
+        QString opened;
+        whenModalShows<QFileDialog>(*pollers, [&](QFileDialog &shown) {
+            opened = shown.directory().absolutePath();
+            shown.reject();
+        });
+        QCOMPARE(dialogs.GetSaveFileNameA(second), 0);
+        QCOMPARE(opened, elsewhere);
     }
 
     void cancelReturnsFalse()

@@ -6,6 +6,7 @@
 #include "platform/win32/QtWindowCalls.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -42,9 +43,18 @@ void selectFilters(QFileDialog &dialog, const OPENFILENAME &record)
     dialog.selectNameFilter(filters.at(inRange ? static_cast<qsizetype>(index) - 1 : 0));
 }
 
-void configure(QFileDialog &dialog, const OPENFILENAME &record, QFileDialog::AcceptMode mode)
+bool hasHook(const OPENFILENAME &record)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    return (record.Flags & OFN_ENABLEHOOK) != 0 && record.lpfnHook != nullptr;
+}
+
+} // namespace
+
+void QtDialogCalls::configure(QFileDialog &dialog, const OPENFILENAME &record,
+                              QFileDialog::AcceptMode mode) const
+{
+    // A hook moves a window it can see: the desktop's dialog is none.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, hasHook(record));
     // The descriptions already say which files they show.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
@@ -59,8 +69,8 @@ void configure(QFileDialog &dialog, const OPENFILENAME &record, QFileDialog::Acc
     dialog.setWindowTitle(title.isEmpty() ? defaultTitle : title);
     selectFilters(dialog, record);
     const QString initialDir = recordText(record.lpstrInitialDir);
-    if (!initialDir.isEmpty()) {
-        dialog.setDirectory(initialDir);
+    if (!initialDir.isEmpty() || !lastFolder_.isEmpty()) {
+        dialog.setDirectory(initialDir.isEmpty() ? lastFolder_ : initialDir);
     }
     const QString initialName = recordText(record.lpstrFile);
     if (!initialName.isEmpty()) {
@@ -68,6 +78,8 @@ void configure(QFileDialog &dialog, const OPENFILENAME &record, QFileDialog::Acc
     }
     dialog.setDefaultSuffix(recordText(record.lpstrDefExt));
 }
+
+namespace {
 
 // Calls the hook once, when the dialog has its size but is not yet on screen,
 // so that a move made by the hook is where the dialog first appears.
@@ -100,7 +112,7 @@ class HookOnFirstShow final : public QObject
 
 void QtDialogCalls::installHook(QFileDialog &dialog, const OPENFILENAME &record)
 {
-    if ((record.Flags & OFN_ENABLEHOOK) == 0 || record.lpfnHook == nullptr) {
+    if (!hasHook(record)) {
         return;
     }
     HWND handed = windows_.handleOf(&dialog);
@@ -134,5 +146,10 @@ BOOL QtDialogCalls::run(OPENFILENAME &record, QFileDialog::AcceptMode mode)
         (void)dialog.release();
         return 0;
     }
-    return accepted && writeChosenFiles(record, dialog->selectedFiles()) ? 1 : 0;
+    const QStringList chosen = dialog->selectedFiles();
+    if (!accepted || chosen.isEmpty()) {
+        return 0;
+    }
+    lastFolder_ = QFileInfo(chosen.constFirst()).absolutePath();
+    return writeChosenFiles(record, chosen) ? 1 : 0;
 }
