@@ -32,6 +32,8 @@ void frmPrint::designWindow()
     setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
     setBackColor(RGB(255, 255, 255));
     setClientSize(10560, 7350);
+    // Where the main window was: it opens centred on the screen too.
+    setStartUpPosition(StartUpPosition::CenterScreen);
     setCancelButton(&cmdClose);
     setWindowIcon(previewWindowIcon(pictures()));
 }

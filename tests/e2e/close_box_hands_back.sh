@@ -34,7 +34,8 @@ scenario() {
     dialog=$(wait_window '^Print Size$' "$pid") || exit 1
     press_key "$dialog" Tab
     xdotool key 5
-    xdotool windowfocus --sync "$preview"
+    # Back to the preview, which a window manager raises over the dialog.
+    xdotool windowfocus --sync "$preview" windowraise "$preview"
     wait_swatch "$preview" 467 "$1, width 5 picked"
     # A click on its close box makes the dialog active; the window manager
     # then asks it to close (WM_DELETE_WINDOW).

@@ -156,8 +156,11 @@ void Form::showNow()
     }
     show();
     if (first && frameGeometry().size() != size()) {
-        placeOnFirstShow(); // the frame is known now: centre it too
+        centreOnPlacement(); // the frame is known now: centre it too
     }
+    // Under a window manager the frame comes a moment later, with the move
+    // into it: the window is centred again then (moveEvent).
+    awaitingFrame_ = first && !placement_.isNull() && frameGeometry().size() == size();
     raise();
     activateWindow();
 }
@@ -174,12 +177,18 @@ void Form::placeOnFirstShow()
     if (startUpPosition_ != StartUpPosition::Manual && area.isNull()) {
         area = screen_.pixelGeometry();
     }
-    if (area.isNull()) {
+    placement_ = area;
+    centreOnPlacement();
+}
+
+void Form::centreOnPlacement()
+{
+    if (placement_.isNull()) {
         return;
     }
     // Centre the whole window, frame included, where the frame is known.
     QRect box(QPoint(0, 0), frameGeometry().size().expandedTo(size()));
-    box.moveCenter(area.center());
+    box.moveCenter(placement_.center());
     move(box.topLeft());
 }
 

@@ -19,6 +19,7 @@ class MenuItem;
 class QEventLoop;
 class QMenuBar;
 class QMouseEvent;
+class QMoveEvent;
 class ScreenMetrics;
 
 // What every form needs from the program: the screen it lays itself out
@@ -130,6 +131,7 @@ class Form : public QWidget
     void resizeEvent(QResizeEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -141,6 +143,7 @@ class Form : public QWidget
     // The controls that follow the form's size, then the form's handler.
     void resized();
     void placeOnFirstShow();
+    void centreOnPlacement();
     void applyTabOrder();
     void resolveAccessKeyClashes();
     [[nodiscard]] int menuBarHeight() const;
@@ -179,6 +182,8 @@ class Form : public QWidget
     bool showInTaskbar_ = true;
     bool loaded_ = false;
     bool everShown_ = false;
+    QRect placement_;             // where the window is centred on its first show
+    bool awaitingFrame_ = false;  // centred, before the window manager framed it
     bool activateOnShow_ = false; // shown, and not yet activated since
     KeyboardReturn shownOver_;    // the window that was active when it was shown
 };

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 
 int characterCodeOf(const QKeyEvent &event)
 {
@@ -180,6 +181,15 @@ void Form::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     if (modalLoop_) {
         modalLoop_->quit();
+    }
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (awaitingFrame_ && frameGeometry().size() != size()) {
+        awaitingFrame_ = false;
+        centreOnPlacement();
     }
 }
 
