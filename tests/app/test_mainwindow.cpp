@@ -10,16 +10,115 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 using Trigger = std::function<void(frmColors &)>;
 Q_DECLARE_METATYPE(Trigger)
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+Control *controlNamed(Form &form, const QString &name)
+{
+    for (Control *c : form.Controls()) {
+        if (c->Name() == name) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class MainWindowTest : public QObject
 {
     Q_OBJECT
 
   private slots:
+    // Every control that takes the keyboard shows it: at the middle of each
+    // of its edges, a dot within the ring differs from the same dot without
+    // the focus by at least 3:1, on the window's own colours.
+    void theFocusCanBeSeen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        for (const char *name : {"hsbRed", "txtGreen", "lstColors", "cmdViewColor", "cmdExit"}) {
+            QTest::addRow("main window, %s", name) << "frmColors" << name;
+        }
+        QTest::newRow("Print Size, height") << "frmPrintSetup"
+                                            << "txtHeight";
+        QTest::newRow("Print Size, OK") << "frmPrintSetup"
+                                        << "cmdOK";
+        for (const char *name : {"cmdClose", "cmdPrint", "cmdSave"}) {
+            QTest::addRow("preview, %s", name) << "frmPrint" << name;
+        }
+        for (const char *name : {"cmdOK", "lblWeb", "lblMail"}) {
+            QTest::addRow("about, %s", name) << "frmAbout" << name;
+        }
+        QTest::newRow("help text") << "frmHelp"
+                                   << "txtHelp";
+    }
+
+    void theFocusCanBeSeen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        ProgramFixture f;
+        Form *form = &f.colors();
+        if (window == QLatin1String("frmPrintSetup")) {
+            form = &f.open(f.dialog());
+        } else if (window == QLatin1String("frmPrint")) {
+            form = f.openPreview();
+        } else if (window == QLatin1String("frmAbout")) {
+            form = &f.open(f.program->about());
+        } else if (window == QLatin1String("frmHelp")) {
+            form = &f.open(f.program->help());
+        }
+        QVERIFY(form);
+        Control *shown = controlNamed(*form, control);
+        QVERIFY(shown && shown->widget());
+        QWidget *widget = shown->widget();
+        QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+        widget->clearFocus();
+        QVERIFY(!widget->hasFocus());
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QVERIFY(widget->hasFocus());
+        const QImage with = widget->grab().toImage();
+        const int w = with.width();
+        const int h = with.height();
+        for (const auto &[edge, step] : {std::pair(QPoint(w / 2, 0), QPoint(0, 1)),
+                                         std::pair(QPoint(w / 2, h - 1), QPoint(0, -1)),
+                                         std::pair(QPoint(0, h / 2), QPoint(1, 0)),
+                                         std::pair(QPoint(w - 1, h / 2), QPoint(-1, 0))}) {
+            double best = 1;
+            for (int depth = 0; depth < 4; ++depth) {
+                const QPoint at = edge + step * depth;
+                best = std::max(best, contrast(with.pixelColor(at), without.pixelColor(at)));
+            }
+            QVERIFY2(best >= 3, qPrintable(QStringLiteral("at %1, %2 the focus changes the "
+                                                          "colour by %3:1 only")
+                                               .arg(edge.x())
+                                               .arg(edge.y())
+                                               .arg(best)));
+        }
+    }
+
     void windowDesign()
     {
         ProgramFixture f;

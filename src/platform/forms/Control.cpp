@@ -2,6 +2,7 @@
 #include "platform/forms/Control.h"
 
 #include "platform/forms/ControlWidget.h"
+#include "platform/forms/FocusRing.h"
 #include "platform/forms/FontFamilies.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
@@ -186,7 +187,18 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
         if (onLostFocus) {
             onLostFocus();
         }
+        widget()->update(); // the focus ring goes
         break;
+    case QEvent::FocusIn:
+        widget()->update(); // the focus ring comes
+        break;
+    case QEvent::Paint: {
+        const bool painted = widgetEvent(event, qt);
+        if (widget()->hasFocus()) {
+            paintFocusRing(*widget());
+        }
+        return painted;
+    }
     default:
         if (isPointer(event)) {
             pointer(static_cast<const QMouseEvent &>(event));

@@ -1,0 +1,10 @@
+// Tintwell - the ring that shows which control has the keyboard.
+#pragma once
+
+class QWidget;
+
+// Draws it over the widget's own drawing, just inside its edges: a dark
+// line and a light one within it, so that one of the two stands out from
+// whatever colour the control and its window have (teal, light yellow,
+// white, or the colour being mixed).
+void paintFocusRing(QWidget &widget);
