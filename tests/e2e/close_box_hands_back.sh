@@ -6,7 +6,6 @@
 set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$1"
-command -v openbox >/dev/null || fail "'openbox' is missing (scripts/install-deps installs it)"
 
 # wait_swatch PREVIEW WIDTH WHEN: the swatch comes to be WIDTH +- 2 px wide
 # along a row through its middle (frame included; the client is 490 px high).
@@ -50,10 +49,5 @@ xwindows.Display().close(int(sys.argv[2]))' "$(dirname "$0")/../monkey" "$dialog
 }
 
 scenario "bare X server"
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-APP_PIDS+=("$!") # ended with the program's copies
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    is_running "$!" || fail "openbox did not start: $(cat "$WORK/openbox.log")"
-    sleep 0.1
-done
+start_openbox
 scenario "under openbox"

@@ -299,3 +299,42 @@ sample_points() {
 }
 
 CYAN="0,255,255"
+
+# start_openbox: a window manager (openbox) for the rest of the test, ended
+# with the program's copies; waits until it manages the screen.
+start_openbox() {
+    command -v openbox >/dev/null || fail "'openbox' is missing (scripts/install-deps installs it)"
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    APP_PIDS+=("$!")
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        is_running "$!" || fail "openbox did not start: $(cat "$WORK/openbox.log")"
+        sleep 0.1
+    done
+}
+
+# preview_of_colour PID: in that copy's main window, once it has the
+# keyboard, types COLOUR's three amounts ("255,0,51") into the number boxes
+# and opens the preview. Sets PREVIEW, and NATURAL: the swatch's width in
+# inches at the screen's 96 dots per inch, from its exact colour on screen.
+preview_of_colour() {
+    local main deadline amounts screen_box
+    main=$(wait_window "$MAIN_TITLE_RE" "$1") || exit 1
+    deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; do
+        [ "$(now_us)" -lt "$deadline" ] || fail "the main window never got the keyboard"
+        sleep 0.05
+    done
+    # The red box has the keyboard, its text selected: typing replaces it.
+    IFS=, read -ra amounts <<<"$COLOUR"
+    xdotool type --window "$main" --delay 20 "${amounts[0]}"
+    press_key "$main" Tab
+    xdotool type --window "$main" --delay 20 "${amounts[1]}"
+    press_key "$main" Tab
+    xdotool type --window "$main" --delay 20 "${amounts[2]}"
+    PREVIEW=$(open_preview "$1") || exit 1
+    window_geometry "$PREVIEW"
+    wait_pixels "$COLOUR" $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+    screenshot "$WORK/screen.png"
+    screen_box=$(convert "$WORK/screen.png" -fill white +opaque "rgb($COLOUR)" -format '%@' info:)
+    NATURAL=$(awk -v w="${screen_box%%x*}" 'BEGIN { printf "%.4f", w / 96 }')
+}

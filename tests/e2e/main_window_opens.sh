@@ -57,12 +57,7 @@ frame_centred() {
 
 press_key "$win" Escape
 wait_exit "$APP_PID" 5
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-APP_PIDS+=("$!") # ended with the program's copies
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    is_running "$!" || fail "openbox did not start: $(cat "$WORK/openbox.log")"
-    sleep 0.1
-done
+start_openbox
 app_start
 win=$(wait_window "$MAIN_TITLE_RE" "$APP_PID") || exit 1
 frame_centred "$win" "the main window under openbox"

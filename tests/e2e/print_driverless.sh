@@ -62,29 +62,8 @@ fi
 COLOUR=255,0,51
 app_start
 pid=$APP_PID
-main=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-# Keys go to the window once the program has given it the keyboard.
-deadline=$(($(now_us) + E2E_TIMEOUT * 1000000))
-until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; do
-    [ "$(now_us)" -lt "$deadline" ] || fail "the main window never got the keyboard"
-    sleep 0.05
-done
-# The red box has the keyboard, its text selected: typing replaces it.
-xdotool type --window "$main" --delay 20 "255"
-press_key "$main" Tab
-xdotool type --window "$main" --delay 20 "0"
-press_key "$main" Tab
-xdotool type --window "$main" --delay 20 "51"
-preview=$(open_preview "$pid") || exit 1
-
-# The swatch's natural size: its exact colour's width on the screen, at the
-# screen's 96 dots per inch.
-window_geometry "$preview"
-wait_pixels "$COLOUR" $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
-screenshot "$WORK/screen.png"
-screen_box=$(convert "$WORK/screen.png" -fill white +opaque "rgb($COLOUR)" -format '%@' info:)
-screen_width=${screen_box%%x*}
-natural=$(awk -v w="$screen_width" 'BEGIN { printf "%.4f", w / 96 }')
+preview_of_colour "$pid"
+preview=$PREVIEW natural=$NATURAL
 
 # click_print: the preview's print button; CLICKED is when.
 click_print() {

@@ -23,23 +23,8 @@ lpadmin -d "$QUEUE"
 COLOUR=255,0,51
 app_start
 pid=$APP_PID
-main=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-# The red box has the keyboard, its text selected: typing replaces it.
-xdotool type --window "$main" --delay 20 "255"
-press_key "$main" Tab
-xdotool type --window "$main" --delay 20 "0"
-press_key "$main" Tab
-xdotool type --window "$main" --delay 20 "51"
-preview=$(open_preview "$pid") || exit 1
-
-# The swatch's natural size: its exact colour's width on the screen, at the
-# screen's 96 dots per inch.
-window_geometry "$preview"
-wait_pixels "$COLOUR" $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
-screenshot "$WORK/screen.png"
-screen_box=$(convert "$WORK/screen.png" -fill white +opaque "rgb($COLOUR)" -format '%@' info:)
-screen_width=${screen_box%%x*}
-natural=$(awk -v w="$screen_width" 'BEGIN { printf "%.4f", w / 96 }')
+preview_of_colour "$pid"
+preview=$PREVIEW natural=$NATURAL
 
 print_and_read() {
     local before question deadline
