@@ -29,9 +29,8 @@ void print(std::FILE *stream, const QString &text)
 }
 
 // One line: what is missing and how to get it, with the command as typed.
-QString sessionAdvice(const char *argv0, const QString &problem)
+QString sessionAdvice(const QString &typed, const QString &problem)
 {
-    const QString typed = QString::fromLocal8Bit(argv0);
     return QStringLiteral("%1: %2; start it from a desktop session, or on a virtual display "
                           "with: xvfb-run %3\n")
         .arg(QFileInfo(typed).fileName(), problem, typed);
@@ -69,76 +68,86 @@ void adviseOnFatal(QtMsgType type, const QMessageLogContext &context, const QStr
 
 } // namespace
 
+CommandLineAnswer readCommandLine(const QStringList &arguments, bool sessionSet)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Mix a paint colour on screen, print it or save it as a picture."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QString &name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
+        parser.addOption(hiddenOption(name, true));
+    }
+    for (const QString &name : QString::fromLatin1(qtFlags).split(u' ')) {
+        parser.addOption(hiddenOption(name, false));
+    }
+    const QString usage =
+        parser.helpText() +
+        QStringLiteral("\nQt's own options, such as -platform NAME and -display DISPLAY, "
+                       "are accepted too.\n");
+    const QString name = QCoreApplication::applicationName();
+
+    if (!parser.parse(arguments)) {
+        return {exitUsage, {}, QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage)};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {exitUsage,
+                {},
+                QStringLiteral("%1: unexpected argument '%2'.\n\n%3")
+                    .arg(name, parser.positionalArguments().constFirst(), usage)};
+    }
+    if (parser.isSet(help)) {
+        return {EXIT_SUCCESS, usage, {}};
+    }
+    if (parser.isSet(version)) {
+        return {EXIT_SUCCESS,
+                QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()),
+                {}};
+    }
+    if (!sessionSet && !parser.isSet(QStringLiteral("platform")) &&
+        !parser.isSet(QStringLiteral("display"))) {
+        return {exitNoSession,
+                {},
+                sessionAdvice(arguments.constFirst(),
+                              QStringLiteral("needs a graphical session, and none is set "
+                                             "(DISPLAY and WAYLAND_DISPLAY are empty)"))};
+    }
+    return {};
+}
+
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    bool displayGiven =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool sessionSet = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+                            !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    CommandLineAnswer answer;
     if (argc > 1) {
-        // A core application needs no display; it gives the parser the
-        // program's name and is gone before QApplication is built. It gets a
-        // copy of argv, which it may shorten, so that QApplication still
-        // receives every argument.
+        // A core application needs no display; it decodes the arguments as
+        // Qt does and is gone before QApplication is built. It gets a copy
+        // of argv, which it may shorten, so that QApplication still receives
+        // every argument.
         std::vector<char *> copy(argv, argv + argc + 1);
         int copyCount = argc;
         const QCoreApplication core(copyCount, copy.data());
-
-        QCommandLineParser parser;
-        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.setApplicationDescription(
-            QStringLiteral("Mix a paint colour on screen, print it or save it as a picture."));
-        const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                      QStringLiteral("Show this help and exit."));
-        const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                         QStringLiteral("Show the version and exit."));
-        parser.addOption(help);
-        parser.addOption(version);
-        for (const QString &name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
-            parser.addOption(hiddenOption(name, true));
-        }
-        for (const QString &name : QString::fromLatin1(qtFlags).split(u' ')) {
-            parser.addOption(hiddenOption(name, false));
-        }
-        const QString usage =
-            parser.helpText() +
-            QStringLiteral("\nQt's own options, such as -platform NAME and -display DISPLAY, "
-                           "are accepted too.\n");
-        const QString name = QCoreApplication::applicationName();
-
-        if (!parser.parse(QCoreApplication::arguments())) {
-            print(stderr, QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage));
-            return exitUsage;
-        }
-        if (!parser.positionalArguments().isEmpty()) {
-            print(stderr, QStringLiteral("%1: unexpected argument '%2'.\n\n%3")
-                              .arg(name, parser.positionalArguments().constFirst(), usage));
-            return exitUsage;
-        }
-        if (parser.isSet(help)) {
-            print(stdout, usage);
-            return EXIT_SUCCESS;
-        }
-        if (parser.isSet(version)) {
-            print(stdout,
-                  QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()));
-            return EXIT_SUCCESS;
-        }
-        platformChosen = platformChosen || parser.isSet(QStringLiteral("platform"));
-        displayGiven = displayGiven || parser.isSet(QStringLiteral("display"));
+        answer = readCommandLine(QCoreApplication::arguments(), sessionSet);
+    } else {
+        answer = readCommandLine({QString::fromLocal8Bit(argv[0])}, sessionSet);
     }
-    if (!platformChosen && !displayGiven) {
-        print(stderr, sessionAdvice(argv[0], QStringLiteral("needs a graphical session, and none "
-                                                            "is set (DISPLAY and WAYLAND_DISPLAY "
-                                                            "are empty)")));
-        return exitNoSession;
-    }
-    return std::nullopt;
+    print(stdout, answer.out);
+    print(stderr, answer.err);
+    return answer.exitStatus;
 }
 
 SessionFailureAdvice::SessionFailureAdvice(const char *argv0)
 {
     failureAdvice =
-        sessionAdvice(argv0, QStringLiteral("could not open a window on the graphical session"))
+        sessionAdvice(QString::fromLocal8Bit(argv0),
+                      QStringLiteral("could not open a window on the graphical session"))
             .toLocal8Bit();
     previousHandler = qInstallMessageHandler(adviseOnFatal);
 }

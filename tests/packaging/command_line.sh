@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The command line, row by row: what is printed where, and the exit status.
-# None of the rows has a display or may take the single-copy lock.
+# The program on its command line, row by row: what is printed where, and
+# the exit status, from the built program itself; the rules are
+# tests/app/test_commandline.cpp's. None of the rows has a display or may
+# take the single-copy lock.
 # command_line.sh PROGRAM VERSION
 set -euo pipefail
 app=$1 version=$2
@@ -11,13 +13,8 @@ mkdir -m 0700 "$work/runtime"
 
 # name | environment | arguments | status | stream | pattern (grep -E) | lines (- for any)
 rows=(
-    "help|-|--help|0|stdout|^Usage: .*tintwell \[options\]|-"
-    "help lists version|-|-h|0|stdout|^ *-v, --version|-"
     "version|-|--version|0|stdout|^tintwell ${version//./\\.}\$|1"
-    "Qt's own option passes|-|-platform offscreen -v|0|stdout|^tintwell ${version//./\\.}\$|1"
     "unknown option|-|--frobnicate|2|stderr|^tintwell: Unknown option 'frobnicate'|-"
-    "unknown option shows usage|-|--frobnicate|2|stderr|^Usage: |-"
-    "an argument|-|red.bmp|2|stderr|^tintwell: unexpected argument 'red.bmp'|-"
     "no display|-||1|stderr|^tintwell: needs a graphical session.*xvfb-run .*tintwell\$|1"
     "display that does not answer|DISPLAY=:65000||1|stderr|^tintwell: could not open a window.*xvfb-run .*tintwell\$|-"
     "-display reaches Qt|-|-display :65000|1|stderr|^tintwell: could not open a window|-"
