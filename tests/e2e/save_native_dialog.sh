@@ -66,13 +66,9 @@ while [ -z "$(find_windows "$MAIN_TITLE_RE" "$pid")" ] && [ "$(now_us)" -lt "$de
     sleep 0.05
 done
 
-# As open_preview, but OK in "Print Size" is pressed by its access key:
-# under the GTK theme Return in the Height box opens its list instead.
-main=$(wait_window "$MAIN_TITLE_RE" "$pid") || exit 1
-press_key "$main" F2
-size_dialog=$(wait_window '^Print Size$' "$pid") || exit 1
-press_key "$size_dialog" alt+o
-preview=$(wait_window '^Preview Color$' "$pid") || exit 1
+# Return in "Print Size" takes the sizes under the GTK theme too, whose
+# lists would open on it.
+preview=$(open_preview "$pid") || exit 1
 
 window_geometry "$preview"
 client_top=$((WIN_Y + WIN_H - 490))

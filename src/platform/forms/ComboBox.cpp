@@ -4,6 +4,7 @@
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/Keys.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QAbstractItemView>
@@ -191,4 +192,17 @@ void ComboBox::applyGeometry()
 {
     height_ = ParentForm().screenMetrics().toTwipsY(combo_->sizeHint().height());
     Control::applyGeometry();
+}
+
+// Enter belongs to the window's default button, whatever the platform's
+// theme would have a list do with it (GTK's opens the list): the list
+// itself opens with Alt+Down, F4 or Space.
+bool ComboBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
+{
+    if (event.type() == QEvent::KeyPress &&
+        isEnterKey(static_cast<const QKeyEvent &>(event).key())) {
+        event.ignore();
+        return false;
+    }
+    return qt.qtEvent(event);
 }

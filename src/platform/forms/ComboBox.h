@@ -39,6 +39,7 @@ class ComboBox final : public Control
 
   protected:
     void applyGeometry() override;
+    bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
 
   private:
     QComboBox *combo_;

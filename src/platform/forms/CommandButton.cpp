@@ -2,6 +2,7 @@
 #include "platform/forms/CommandButton.h"
 
 #include "platform/forms/ControlWidget.h"
+#include "platform/forms/Keys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -100,9 +101,7 @@ void CommandButton::click()
 bool CommandButton::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
     if (event.type() == QEvent::KeyPress) {
-        const auto &key = static_cast<const QKeyEvent &>(event);
-        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-        if (enter && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (isPlainEnter(static_cast<const QKeyEvent &>(event))) {
             click();
             return true;
         }

@@ -2,6 +2,7 @@
 // that the form runs for its controls.
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Keys.h"
 #include "platform/forms/ProgramForms.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -20,7 +21,7 @@ int characterCodeOf(const QKeyEvent &event)
     if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return key - Qt::Key_A + 1;
     }
-    if (ctrl && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (ctrl && isEnterKey(key)) {
         return '\n';
     }
     switch (key) {
@@ -98,8 +99,7 @@ bool Form::pressDefaultOrCancel(const QKeyEvent &event)
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return false;
     }
-    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    CommandButton *button = enter                           ? defaultButton_
+    CommandButton *button = isEnterKey(event.key())         ? defaultButton_
                             : event.key() == Qt::Key_Escape ? cancelButton_
                                                             : nullptr;
     if (!button || !button->widget()->isEnabled()) {

@@ -5,6 +5,7 @@
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/Keys.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QAccessibleWidget>
@@ -171,7 +172,7 @@ bool Label::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
     if (event.type() == QEvent::KeyPress && label_->follow) {
         const int key = static_cast<const QKeyEvent &>(event).key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (isEnterKey(key) || key == Qt::Key_Space) {
             label_->follow();
             return true;
         }

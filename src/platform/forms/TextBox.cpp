@@ -4,6 +4,7 @@
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/Keys.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -18,11 +19,6 @@
 #include <mutex>
 
 namespace {
-
-bool isEnter(const QKeyEvent &key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 // The focus goes to another window or to the menus, and comes back from there.
 bool windowFocusReason(Qt::FocusReason reason)
@@ -305,7 +301,7 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
     case QEvent::InputMethod:
         return typeCommitted(static_cast<QInputMethodEvent &>(event), qt);
     case QEvent::KeyPress:
-        if (multi_ && isEnter(static_cast<QKeyEvent &>(event))) {
+        if (multi_ && isEnterKey(static_cast<QKeyEvent &>(event).key())) {
             qt.qtEvent(event);
             event.accept(); // Enter belongs to a box of several lines
             return true;

@@ -1,0 +1,16 @@
+// Tintwell - keys that several kinds of control treat alike.
+#pragma once
+
+#include <QKeyEvent>
+
+// Return, or Enter on the keypad.
+[[nodiscard]] inline bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Return or Enter with no modifier but the keypad's: what presses a button.
+[[nodiscard]] inline bool isPlainEnter(const QKeyEvent &key)
+{
+    return isEnterKey(key.key()) && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
