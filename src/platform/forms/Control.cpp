@@ -175,7 +175,7 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
         return keyPressed(static_cast<QKeyEvent &>(event), qt);
     case QEvent::KeyRelease: {
         const QPointer<Form> form(&form_);
-        form_.keyUp(this, static_cast<QKeyEvent &>(event));
+        form_.keyUp(static_cast<QKeyEvent &>(event));
         if (!form) {
             return true;
         }
@@ -183,14 +183,9 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
         event.accept(); // the control's keys end at the control
         return true;
     }
-    case QEvent::FocusOut:
-        if (onLostFocus) {
-            onLostFocus();
-        }
-        widget()->update(); // the focus ring goes
-        break;
     case QEvent::FocusIn:
-        widget()->update(); // the focus ring comes
+    case QEvent::FocusOut:
+        widget()->update(); // the focus ring comes or goes
         break;
     case QEvent::Paint: {
         const bool painted = widgetEvent(event, qt);

@@ -106,13 +106,10 @@ class Control
 
     // Events of the control, raised at once on the user-interface thread.
     // A key-press handler may set the character code to 0 to drop the key.
-    std::function<void(int keyCode, Qt::KeyboardModifiers)> onKeyDown;
     std::function<void(int &keyAscii)> onKeyPress;
-    std::function<void(int keyCode, Qt::KeyboardModifiers)> onKeyUp;
     std::function<void(Qt::MouseButtons, QPointF twips)> onMouseDown;
     std::function<void(Qt::MouseButtons, QPointF twips)> onMouseMove;
     std::function<void(Qt::MouseButtons, QPointF twips)> onMouseUp;
-    std::function<void()> onLostFocus;
 
   protected:
     Control(Form &form, QString name);

@@ -50,7 +50,6 @@ class Form : public QWidget
 
     // Lifecycle. load() runs the load step once; the show calls load first.
     void load();
-    [[nodiscard]] bool isLoaded() const { return loaded_; }
     void showModeless();
     // Returns when the form is hidden or unloaded.
     void showModal();
@@ -161,7 +160,7 @@ class Form : public QWidget
     // dropped the key or the form is gone.
     bool keyDown(Control *control, const QKeyEvent &event);
     void keyTyped(Control *control, int &keyAscii);
-    void keyUp(Control *control, const QKeyEvent &event);
+    void keyUp(const QKeyEvent &event);
     // Enter and Esc that nothing took press the default and the cancel button.
     bool pressDefaultOrCancel(const QKeyEvent &event);
     void backgroundMouse(const QMouseEvent &mouse);

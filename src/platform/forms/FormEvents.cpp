@@ -56,9 +56,6 @@ bool Form::keyDown(Control *control, const QKeyEvent &event)
     if (keyPreview_) {
         Form_KeyDown(key, mods);
     }
-    if (guard && control && control->onKeyDown) {
-        control->onKeyDown(key, mods);
-    }
     // An access key of the window never gets here: Qt's shortcut took it. Alt
     // with any other key types its character, so it is filtered like typing.
     int ascii = characterCodeOf(event);
@@ -83,14 +80,10 @@ void Form::keyTyped(Control *control, int &keyAscii)
     }
 }
 
-void Form::keyUp(Control *control, const QKeyEvent &event)
+void Form::keyUp(const QKeyEvent &event)
 {
-    QPointer<Form> guard(this);
     if (keyPreview_) {
         Form_KeyUp(event.key(), event.modifiers());
-    }
-    if (guard && control && control->onKeyUp) {
-        control->onKeyUp(event.key(), event.modifiers());
     }
 }
 
@@ -150,7 +143,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 
 void Form::keyReleaseEvent(QKeyEvent *event)
 {
-    keyUp(nullptr, *event);
+    keyUp(*event);
     QWidget::keyReleaseEvent(event);
 }
 

@@ -67,10 +67,6 @@ void ScrollBar::setRange(int min, int max)
 {
     bar_->setRange(clampTo16Bits(min), clampTo16Bits(max));
 }
-int ScrollBar::Min() const
-{
-    return bar_->minimum();
-}
 int ScrollBar::Max() const
 {
     return bar_->maximum();
