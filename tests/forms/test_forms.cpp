@@ -190,9 +190,7 @@ class FormsTest : public QObject
         form->text.setFocus();
         form->events.clear();
         QTest::keyClick(form->text.widget(), Qt::Key_A);
-        QCOMPARE(form->events, QStringList({QStringLiteral("keyDown %1").arg(Qt::Key_A),
-                                            QStringLiteral("keyPress 97"),
-                                            QStringLiteral("keyUp %1").arg(Qt::Key_A)}));
+        QCOMPARE(form->events, QStringList({QStringLiteral("keyUp %1").arg(Qt::Key_A)}));
         form->setKeyPreview(false);
         form->events.clear();
         QTest::keyClick(form->text.widget(), Qt::Key_B);
@@ -590,9 +588,13 @@ class FormsTest : public QObject
         QTest::mouseMove(form->windowHandle(), at);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, at);
         form->events.removeDuplicates();
-        QCOMPARE(form->events, QStringList({receiver + QStringLiteral(" move"),
-                                            receiver + QStringLiteral(" down"),
-                                            receiver + QStringLiteral(" up")}));
+        // The form's own background hears only the pointer's moves.
+        const QStringList heard =
+            receiver == QLatin1String("form")
+                ? QStringList{QStringLiteral("form move")}
+                : QStringList{receiver + QStringLiteral(" move"),
+                              receiver + QStringLiteral(" down"), receiver + QStringLiteral(" up")};
+        QCOMPARE(form->events, heard);
     }
 
     void labelIsTransparentUntilGivenABackground()

@@ -95,22 +95,12 @@ class TestForm final : public Form
             journal(objectName());
         }
     }
-    void Form_KeyDown(int key, Qt::KeyboardModifiers) override
-    {
-        events << QStringLiteral("keyDown %1").arg(key);
-    }
-    void Form_KeyPress(int &ascii) override { events << QStringLiteral("keyPress %1").arg(ascii); }
     void Form_KeyUp(int key, Qt::KeyboardModifiers) override
     {
         events << QStringLiteral("keyUp %1").arg(key);
-    }
-    void Form_MouseDown(Qt::MouseButtons, QPointF) override
-    {
-        events << QStringLiteral("form down");
     }
     void Form_MouseMove(Qt::MouseButtons, QPointF) override
     {
         events << QStringLiteral("form move");
     }
-    void Form_MouseUp(Qt::MouseButtons, QPointF) override { events << QStringLiteral("form up"); }
 };

@@ -118,13 +118,10 @@ class Form : public QWidget
     // window of the program; coming back from another program does not count.
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
-    virtual void Form_KeyDown(int /*keyCode*/, Qt::KeyboardModifiers) {}
-    virtual void Form_KeyPress(int & /*keyAscii*/) {}
+    // With the key preview on, a key released in any control of the form.
     virtual void Form_KeyUp(int /*keyCode*/, Qt::KeyboardModifiers) {}
-    // The pointer over the form's own background, where no control is.
-    virtual void Form_MouseDown(Qt::MouseButtons, QPointF /*twips*/) {}
+    // The pointer moving over the form's own background, where no control is.
     virtual void Form_MouseMove(Qt::MouseButtons, QPointF /*twips*/) {}
-    virtual void Form_MouseUp(Qt::MouseButtons, QPointF /*twips*/) {}
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -133,9 +130,7 @@ class Form : public QWidget
     void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
   private:
     void showNow();
@@ -156,14 +151,13 @@ class Form : public QWidget
     // Controls hand their widgets' events in.
     friend class Control;
     // A key pressed in the control, or in the form where none has the focus
-    // (null): the key preview and the control's handlers. False when they
-    // dropped the key or the form is gone.
+    // (null): the character it types goes to the control's key-press
+    // handler. False when the handler dropped the key or the form is gone.
     bool keyDown(Control *control, const QKeyEvent &event);
     void keyTyped(Control *control, int &keyAscii);
     void keyUp(const QKeyEvent &event);
     // Enter and Esc that nothing took press the default and the cancel button.
     bool pressDefaultOrCancel(const QKeyEvent &event);
-    void backgroundMouse(const QMouseEvent &mouse);
 
     const ScreenMetrics &screen_;
     ProgramForms &programForms_;

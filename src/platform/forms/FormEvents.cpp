@@ -50,29 +50,20 @@ int characterCodeOf(const QKeyEvent &event)
 
 bool Form::keyDown(Control *control, const QKeyEvent &event)
 {
-    QPointer<Form> guard(this);
-    const int key = event.key();
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if (keyPreview_) {
-        Form_KeyDown(key, mods);
-    }
     // An access key of the window never gets here: Qt's shortcut took it. Alt
     // with any other key types its character, so it is filtered like typing.
     int ascii = characterCodeOf(event);
-    if (guard && ascii != 0) {
-        keyTyped(control, ascii);
-        return ascii != 0;
+    if (ascii == 0) {
+        return true;
     }
-    return !guard.isNull();
+    keyTyped(control, ascii); // 0 when dropped, or when the form is gone
+    return ascii != 0;
 }
 
 void Form::keyTyped(Control *control, int &keyAscii)
 {
     QPointer<Form> guard(this);
-    if (keyPreview_) {
-        Form_KeyPress(keyAscii);
-    }
-    if (guard && keyAscii != 0 && control && control->onKeyPress) {
+    if (keyAscii != 0 && control && control->onKeyPress) {
         control->onKeyPress(keyAscii);
     }
     if (!guard) {
@@ -102,36 +93,16 @@ bool Form::pressDefaultOrCancel(const QKeyEvent &event)
     return true;
 }
 
-// The pointer over the client area, and what the controls left of it, rise
-// to the form: only where no control lies under it is it the form's own.
-void Form::backgroundMouse(const QMouseEvent &mouse)
+// The pointer moving over the client area, and what the controls left of
+// it, rise to the form: only where no control lies under it is it the
+// form's own.
+void Form::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF local = client_->mapFromGlobal(mouse.globalPosition());
+    const QPointF local = client_->mapFromGlobal(event->globalPosition());
     if (client_->childAt(local.toPoint())) {
         return; // over a control: the event is the control's
     }
-    const Qt::MouseButtons buttons = mouse.buttons() | mouse.button();
-    const QPointF twips = screen_.toTwips(local);
-    if (mouse.type() == QEvent::MouseButtonPress) {
-        Form_MouseDown(buttons, twips);
-    } else if (mouse.type() == QEvent::MouseButtonRelease) {
-        Form_MouseUp(buttons, twips);
-    } else {
-        Form_MouseMove(buttons, twips);
-    }
-}
-
-void Form::mousePressEvent(QMouseEvent *event)
-{
-    backgroundMouse(*event);
-}
-void Form::mouseMoveEvent(QMouseEvent *event)
-{
-    backgroundMouse(*event);
-}
-void Form::mouseReleaseEvent(QMouseEvent *event)
-{
-    backgroundMouse(*event);
+    Form_MouseMove(event->buttons(), screen_.toTwips(local));
 }
 
 void Form::keyPressEvent(QKeyEvent *event)
