@@ -79,8 +79,8 @@ class FormsTest : public QObject
         screen_.tpp = twipsPerPixel;
         TestForm form(context_);
         QCOMPARE(form.text.widget()->geometry(), textPixels);
-        // A control inside a frame is placed relative to the frame.
-        QCOMPARE(form.nestedText.widget()->parentWidget(), form.frame.widget());
+        // A control inside a container is placed relative to the container.
+        QCOMPARE(form.nestedText.widget()->parentWidget(), form.panel.widget());
         QCOMPARE(form.nestedText.widget()->geometry(), nestedPixels);
         QCOMPARE(form.text.Left(), 3600.0);
         QCOMPARE(form.ScaleWidth(), 6000.0);
@@ -94,7 +94,7 @@ class FormsTest : public QObject
         for (const Control *c : form.Controls()) {
             names << c->Name();
         }
-        QCOMPARE(names, QStringList({"frame", "nestedText", "text", "label", "combo", "bar", "ok",
+        QCOMPARE(names, QStringList({"panel", "nestedText", "text", "label", "combo", "bar", "ok",
                                      "cancel", "picture", "pictureLabel", "rule", "notes",
                                      "mnuFile", "mnuOpen", "mnuSep"}));
         QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("nestedText")));

@@ -80,7 +80,7 @@ class ResizeTest : public QObject
         const auto row = screenOfRow();
         TestForm &form = row->form;
         const std::initializer_list<Control *> textKinds = {&form.text, &form.combo, &form.label,
-                                                            &form.frame, &form.ok};
+                                                            &form.ok};
         for (Control *c : textKinds) {
             c->setFontSize(9.75);
         }

@@ -4,7 +4,6 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
-#include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/MenuItem.h"
@@ -24,7 +23,7 @@ class TestForm final : public Form
         setCaption(name);
         setFixedBorder(true);
         setClientSize(6000, 4500);
-        frame.Move(300, 300, 3000, 1500);
+        panel.Move(300, 300, 3000, 1500);
         nestedText.Move(150, 300, 1200, 360);
         text.Move(3600, 300, 1200, 360);
         label.Move(3600, 900, 1000, 240);
@@ -49,8 +48,8 @@ class TestForm final : public Form
         cancel.setTabIndex(5);
     }
 
-    Frame &frame = add<Frame>(QStringLiteral("frame"));
-    TextBox &nestedText = add<TextBox>(QStringLiteral("nestedText"), TextLines::Single, &frame);
+    PictureBox &panel = add<PictureBox>(QStringLiteral("panel"));
+    TextBox &nestedText = add<TextBox>(QStringLiteral("nestedText"), TextLines::Single, &panel);
     TextBox &text = add<TextBox>(QStringLiteral("text"));
     Label &label = add<Label>(QStringLiteral("label"));
     ComboBox &combo = add<ComboBox>(QStringLiteral("combo"));

@@ -54,7 +54,9 @@ class Control
     // Kind-specific answers.
     // False for controls without a position and size of their own.
     [[nodiscard]] virtual bool hasBox() const { return true; }
-    // True for the kinds whose text the layout scales with the window.
+    // True for the kinds whose text the layout scales with the window: text
+    // boxes, lists, labels and buttons. (Frames would be among them; no
+    // window of this program has one, so there is no frame kind.)
     [[nodiscard]] virtual bool scalesFont() const { return false; }
     // Scales the control's geometry; a control without a box has nothing to scale.
     virtual void scaleGeometry(const TwipsScale &scale);
