@@ -121,7 +121,6 @@ void frmAbout::designControls()
     Line1_4.setEnds(5760, 5280, 0, 5280);
     txtDisclaimer.Move(120, 2880, 5475, 2235);
     txtDisclaimer.setLocked(true);
-    txtDisclaimer.setScrollBars(ScrollBars::Vertical);
     txtDisclaimer.setColors(RGB(255, 255, 192), Blue);
     txtDisclaimer.setTabIndex(8);
     txtDisclaimer.setAccessibleName(QStringLiteral("Disclaimer"));

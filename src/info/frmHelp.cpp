@@ -21,7 +21,6 @@ frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frm
     Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 11.25);
     txtHelp.Move(120, 120, 3495, 2295);
     txtHelp.setLocked(true);
-    txtHelp.setScrollBars(ScrollBars::Vertical);
     txtHelp.setColors(RGB(255, 255, 192), RGB(0, 0, 255));
     txtHelp.setTabIndex(0);
     txtHelp.setAccessibleName(QStringLiteral("Instructions"));

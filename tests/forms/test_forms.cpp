@@ -608,32 +608,18 @@ class FormsTest : public QObject
         QCOMPARE(form->label.widget()->grab().toImage().pixelColor(corner), QColor(255, 255, 192));
     }
 
-    void multiLineBoxOffersItsScrollBars_data()
+    // A box of several lines wraps its lines and scrolls up and down.
+    void multiLineBoxWrapsAndScrollsUpAndDown()
     {
-        QTest::addColumn<ScrollBars>("bars");
-        QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<bool>("vertical");
-        QTest::newRow("none, lines wrap") << ScrollBars::None << false << false;
-        QTest::newRow("horizontal, lines run on") << ScrollBars::Horizontal << true << false;
-        QTest::newRow("vertical, lines wrap") << ScrollBars::Vertical << false << true;
-        QTest::newRow("both, lines run on") << ScrollBars::Both << true << true;
-    }
-
-    void multiLineBoxOffersItsScrollBars()
-    {
-        QFETCH(ScrollBars, bars);
-        QFETCH(bool, horizontal);
-        QFETCH(bool, vertical);
         auto form = shownForm();
-        form->notes.setScrollBars(bars);
         form->notes.setText(
             QStringLiteral("a long line of words that cannot fit the box").repeated(3));
         auto *box = qobject_cast<QPlainTextEdit *>(form->notes.widget());
-        QCOMPARE(box->horizontalScrollBar()->isVisible(), horizontal);
-        QCOMPARE(box->verticalScrollBar()->isVisible(), vertical);
+        QVERIFY(!box->horizontalScrollBar()->isVisible());
+        QVERIFY(box->verticalScrollBar()->isVisible());
         // The end of a wrapped line lies below its start.
         box->moveCursor(QTextCursor::End);
-        QCOMPARE(box->cursorRect().top() > box->fontMetrics().height(), !horizontal);
+        QVERIFY(box->cursorRect().top() > box->fontMetrics().height());
     }
 
     // The activation handler runs when a form is shown and when the person

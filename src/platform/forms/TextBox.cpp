@@ -132,8 +132,11 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
 {
     QWidget *parent = containerWidget(container);
     if (lines == TextLines::Multi) {
+        // The windows' texts of several lines wrap, and scroll up and down.
         multi_ = new TextBoxLines(*this, parent);
-        setScrollBars(ScrollBars::Vertical);
+        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
                          [this] { raiseChange(); });
         attach(multi_);
@@ -159,15 +162,14 @@ void TextBox::setText(const QString &text)
     if (line_) {
         line_->setText(text);
     } else {
-        multi_->setPlainText(maxLength_ > 0 ? text.left(maxLength_) : text);
+        multi_->setPlainText(text);
     }
 }
 
 void TextBox::setMaxLength(int length)
 {
-    maxLength_ = std::max(0, length);
     if (line_) {
-        line_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+        line_->setMaxLength(length > 0 ? length : 32767);
     }
 }
 
@@ -194,19 +196,6 @@ void TextBox::setColors(ColorValue back, ColorValue fore)
     pal.setColor(QPalette::Base, toQColor(back));
     pal.setColor(QPalette::Text, toQColor(fore));
     w->setPalette(pal);
-}
-
-void TextBox::setScrollBars(ScrollBars bars)
-{
-    if (!multi_) {
-        return; // a one-line box never shows scroll bars
-    }
-    const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
-    const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
-    multi_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    multi_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
-                                                    : Qt::ScrollBarAlwaysOff);
-    multi_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void TextBox::selectAll()

@@ -16,14 +16,6 @@ enum class TextLines
 };
 
 // The scroll bars of a multi-line box. With a horizontal bar, lines do not wrap.
-enum class ScrollBars
-{
-    None,
-    Horizontal,
-    Vertical,
-    Both
-};
-
 class TextBox final : public Control
 {
   public:
@@ -36,11 +28,11 @@ class TextBox final : public Control
     // Setting the text it already holds raises nothing and leaves the caret
     // and the selection alone.
     void setText(const QString &text);
+    // A one-line box's limit; 0 for none.
     void setMaxLength(int length);
     void setAlignment(Qt::Alignment alignment);
     void setLocked(bool readOnly);
     void setColors(ColorValue back, ColorValue fore);
-    void setScrollBars(ScrollBars bars);
 
     [[nodiscard]] int SelStart() const;
     [[nodiscard]] int SelLength() const;
@@ -77,7 +69,6 @@ class TextBox final : public Control
 
     QLineEdit *line_ = nullptr;
     QPlainTextEdit *multi_ = nullptr;
-    int maxLength_ = 0;
     // The box lost the focus to another window or a menu, not to a control.
     bool awayWithWindow_ = false;
 };
