@@ -562,6 +562,8 @@ class FormsTest : public QObject
         QTest::newRow("a picture box") << "picture" << QPointF(1200, 3300) << "picture";
         QTest::newRow("a label inside a picture box, not the box")
             << "pictureLabel" << QPointF(150, 120) << "pictureLabel";
+        QTest::newRow("the text of a box of several lines")
+            << "notes" << QPointF(2000, 2900) << "notes";
         QTest::newRow("the background") << "" << QPointF(5700, 4200) << "form";
         QTest::newRow("a line lets the background have it") << "" << QPointF(3000, 3900) << "form";
     }
@@ -574,7 +576,7 @@ class FormsTest : public QObject
         auto form = shownForm();
         for (Control *c :
              {static_cast<Control *>(&form->label), static_cast<Control *>(&form->picture),
-              static_cast<Control *>(&form->pictureLabel)}) {
+              static_cast<Control *>(&form->pictureLabel), static_cast<Control *>(&form->notes)}) {
             const QString name = c->Name();
             c->onMouseDown = [&, name](auto...) { form->events << name + QStringLiteral(" down"); };
             c->onMouseMove = [&, name](auto...) { form->events << name + QStringLiteral(" move"); };

@@ -41,6 +41,9 @@ template <class QtWidget> class ControlWidget : public QtWidget, public ControlW
 
   protected:
     bool event(QEvent *event) override { return owner_.receive(*event, *this); }
+    // For events that reach the widget by a road of their own (a scroll
+    // area's viewport): to the control first too, with Qt's handling given.
+    bool handToControl(QEvent &event, ControlWidgetEvents &qt) { return owner_.receive(event, qt); }
 
   private:
     Control &owner_;

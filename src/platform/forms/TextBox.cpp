@@ -41,7 +41,37 @@ class TextBoxLine final : public ControlWidget<QLineEdit>
   public:
     using ControlWidget::ControlWidget;
 };
-using TextBoxLines = ControlWidget<QPlainTextEdit>;
+// The box of several lines. A scroll area's viewport events (the pointer,
+// the wheel, drops, the context menu over the text) bypass its event():
+// they come to the control first here. Its painting stays Qt's.
+class TextBoxLines final : public ControlWidget<QPlainTextEdit>
+{
+  public:
+    using ControlWidget::ControlWidget;
+
+  protected:
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            return QPlainTextEdit::viewportEvent(event);
+        }
+        ViewportEvents viewport(*this);
+        return handToControl(*event, viewport);
+    }
+
+  private:
+    // Qt's own handling of a viewport event.
+    class ViewportEvents final : public ControlWidgetEvents
+    {
+      public:
+        explicit ViewportEvents(TextBoxLines &box) : box_(box) {}
+        [[nodiscard]] Control &control() const override { return box_.control(); }
+        bool qtEvent(QEvent &event) override { return box_.QPlainTextEdit::viewportEvent(&event); }
+
+      private:
+        TextBoxLines &box_;
+    };
+};
 
 namespace {
 
