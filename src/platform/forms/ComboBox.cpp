@@ -5,12 +5,12 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/WidgetColors.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <mutex>
 
 namespace {
 
@@ -115,8 +115,7 @@ void announceEntry(QComboBox &combo)
 ComboBox::ComboBox(Form &form, QString name, Control *container)
     : Control(form, std::move(name)), combo_(new ComboBoxWidget(*this, containerWidget(container)))
 {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(forComboBox); });
+    installAccessibleFactory<forComboBox>();
     combo_->setEditable(false);
     combo_->setMaxVisibleItems(12);
     QObject::connect(combo_, &QComboBox::currentIndexChanged, context(), [this] {
@@ -177,10 +176,7 @@ QString ComboBox::Text() const
 
 void ComboBox::setForeColor(ColorValue color)
 {
-    QPalette pal = combo_->palette();
-    pal.setColor(QPalette::ButtonText, toQColor(color));
-    pal.setColor(QPalette::Text, toQColor(color));
-    combo_->setPalette(pal);
+    setWidgetColors(*combo_, {{QPalette::ButtonText, color}, {QPalette::Text, color}});
 }
 
 void ComboBox::setHeight(double)

@@ -3,6 +3,7 @@
 
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/WidgetColors.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -75,9 +76,7 @@ void CommandButton::setCaption(const QString &caption)
 
 void CommandButton::setBackColor(ColorValue color)
 {
-    QPalette pal = button_->palette();
-    pal.setColor(QPalette::Button, toQColor(color));
-    button_->setPalette(pal);
+    setWidgetColors(*button_, {{QPalette::Button, color}});
     button_->setAutoFillBackground(true);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/MenuItem.h"
 #include "platform/forms/ProgramForms.h"
+#include "platform/forms/WidgetColors.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QApplication>
@@ -316,9 +317,7 @@ void Form::setClientSize(double widthTwips, double heightTwips)
 
 void Form::setBackColor(ColorValue color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(color));
-    setPalette(pal);
+    setWidgetColors(*this, {{QPalette::Window, color}});
 }
 
 ColorValue Form::BackColor() const

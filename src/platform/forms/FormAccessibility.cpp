@@ -49,8 +49,7 @@ void passOn(QAccessibleEvent *event)
 
 void installFormAccessibility()
 {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(forForm); });
+    installAccessibleFactory<forForm>();
 }
 
 void setAccessibleRole(QWidget &widget, QAccessible::Role role)

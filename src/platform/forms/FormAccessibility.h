@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <mutex>
 
 class QWidget;
 
@@ -10,6 +11,14 @@ class QWidget;
 // as a dialog when it is one, named by its caption. Qt would otherwise show a
 // plain top-level widget as an unnamed filler. Safe to call more than once.
 void installFormAccessibility();
+
+// Installs an accessibility factory for a kind of the program's widgets,
+// once in the program's life however many controls of the kind are made.
+template <QAccessible::InterfaceFactory Factory> void installAccessibleFactory()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(Factory); });
+}
 
 // Gives a widget the role screen readers announce for it, where Qt's own
 // would mislead (a drawing surface is a picture, not a frame).

@@ -6,6 +6,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/WidgetColors.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QAccessibleWidget>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <mutex>
 
 // A caption that can also be a link, followed from the keyboard.
 class LabelWidget final : public ControlWidget<QLabel>
@@ -114,9 +114,7 @@ void Label::setAlignment(Qt::Alignment alignment)
 
 void Label::setForeColor(ColorValue color)
 {
-    QPalette pal = label_->palette();
-    pal.setColor(QPalette::WindowText, toQColor(color));
-    label_->setPalette(pal);
+    setWidgetColors(*label_, {{QPalette::WindowText, color}});
 }
 
 ColorValue Label::ForeColor() const
@@ -142,9 +140,7 @@ void Label::setTransparent(bool transparent)
 
 void Label::setBackColor(ColorValue color)
 {
-    QPalette pal = label_->palette();
-    pal.setColor(QPalette::Window, toQColor(color));
-    label_->setPalette(pal);
+    setWidgetColors(*label_, {{QPalette::Window, color}});
 }
 
 ColorValue Label::BackColor() const
@@ -159,8 +155,7 @@ void Label::setBuddy(Control &described)
 
 void Label::setLink(std::function<void()> follow)
 {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(forLink); });
+    installAccessibleFactory<forLink>();
     label_->follow = std::move(follow);
     // Reached with Tab only: a click leaves the keyboard where it was.
     label_->setFocusPolicy(label_->follow ? Qt::TabFocus : Qt::NoFocus);

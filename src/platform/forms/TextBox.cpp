@@ -5,6 +5,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/WidgetColors.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -16,7 +17,6 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <mutex>
 
 namespace {
 
@@ -171,8 +171,7 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
                          [this] { raiseChange(); });
         attach(multi_);
     } else {
-        static std::once_flag installed;
-        std::call_once(installed, [] { QAccessible::installFactory(forTextBoxLine); });
+        installAccessibleFactory<forTextBoxLine>();
         line_ = new TextBoxLine(*this, parent);
         QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
         attach(line_);
@@ -221,11 +220,7 @@ void TextBox::setLocked(bool readOnly)
 
 void TextBox::setColors(ColorValue back, ColorValue fore)
 {
-    QWidget *w = widget();
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, toQColor(back));
-    pal.setColor(QPalette::Text, toQColor(fore));
-    w->setPalette(pal);
+    setWidgetColors(*widget(), {{QPalette::Base, back}, {QPalette::Text, fore}});
 }
 
 void TextBox::selectAll()
