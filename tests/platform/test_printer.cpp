@@ -680,6 +680,7 @@ class PrinterTest : public QObject
         QTest::addColumn<bool>("found");
         QTest::newRow("library in its folder") << TINTWELL_PRINTING_DIR << true;
         QTest::newRow("no library there") << "/nonexistent" << false;
+        QTest::newRow("nor there") << "/nonexistent:/nowhere" << false;
     }
 
     void theProgramLoadsThePrinterWhenAsked()
@@ -687,7 +688,7 @@ class PrinterTest : public QObject
         QFETCH(QString, folder);
         QFETCH(bool, found);
         const FakeScreenMetrics screen;
-        LazyPrinterService printer(screen, {folder});
+        LazyPrinterService printer(screen, folder.split(QLatin1Char(':')));
         QCOMPARE(printer.checkDefaultPrinter().ok(), found);
         printer.setHighQuality();
         const int before = jobFiles().size();
@@ -699,6 +700,9 @@ class PrinterTest : public QObject
         } else {
             QVERIFY2(ended.reason().contains(QStringLiteral("could not be loaded")),
                      qPrintable(ended.reason()));
+            for (const QString &place : folder.split(QLatin1Char(':'))) { // every place tried
+                QVERIFY2(ended.reason().contains(place), qPrintable(ended.reason()));
+            }
         }
     }
 

@@ -28,16 +28,21 @@ PrinterService *LazyPrinterService::printer()
     if (printer_ || !loadFailure_.isEmpty()) {
         return printer_.get();
     }
+    // Each place tried, and why it failed there, for the message.
+    QStringList tried;
     for (const QString &folder : folders_) {
         library_.setFileName(QDir(folder).filePath(QString::fromLatin1(PrinterModuleName)));
         if (library_.load()) {
             break;
         }
+        tried << library_.errorString();
     }
     const auto create =
         reinterpret_cast<CreatePrinterService>(library_.resolve(CreatePrinterServiceSymbol));
     if (!create) {
-        loadFailure_ = library_.errorString();
+        tried << library_.errorString();
+        tried.removeDuplicates();
+        loadFailure_ = tried.join(QStringLiteral("; "));
         return nullptr;
     }
     printer_.reset(create(screen_));
