@@ -118,3 +118,27 @@ stop_ipp_printer() {
     IPP_PIDS=()
     IPP_BUS=""
 }
+
+# check_swatch_page WHAT WIDTH_IN HEIGHT_IN LEFT RIGHT TOP TOLERANCE: the
+# page pwg_raster.py read (pages, width, height, dpi) is one page of that
+# paper, and the swatch spanning dots LEFT to RIGHT (TOP its first line) has
+# the natural width NATURAL to that share, is centred across the paper for
+# its outer width, which has a frame more, and starts 1000 twips below the
+# top of the printable area, a margin's width below the edge.
+# shellcheck disable=SC2154 # pages, width, height, dpi: the caller's reading
+check_swatch_page() {
+    local what=$1 want_w=$2 want_h=$3 l=$4 r=$5 t=$6 tolerance=$7 printed
+    [ "$pages" = 1 ] || fail "$what: the printer got $pages pages, not 1"
+    awk -v w="$width" -v h="$height" -v d="$dpi" -v ww="$want_w" -v wh="$want_h" \
+        'BEGIN { exit !(w / d - ww < 0.02 && ww - w / d < 0.02 && h / d - wh < 0.02 && wh - h / d < 0.02) }' ||
+        fail "$what: the page is $width x $height dots at $dpi dpi, not $want_w x $want_h in"
+    printed=$(awk -v l="$l" -v r="$r" -v d="$dpi" 'BEGIN { printf "%.4f", (r - l + 1) / d }')
+    echo "$what: $width x $height dots at $dpi dpi; swatch $printed in wide (natural $NATURAL in), dots $l-$r, from line $t" >&2
+    awk -v p="$printed" -v n="$NATURAL" -v t="$tolerance" 'BEGIN { exit !(p / n > 1 - t && p / n < 1 + t) }' ||
+        fail "$what: the swatch is $printed in wide on the paper, not its natural $NATURAL in"
+    awk -v l="$l" -v r="$r" -v w="$width" -v d="$dpi" \
+        'BEGIN { off = ((l + r + 1) / 2 - w / 2) / d; exit !(off > -0.06 && off < 0.02) }' ||
+        fail "$what: the swatch spans dots $l to $r of $width: not centred"
+    awk -v t="$t" -v d="$dpi" 'BEGIN { i = t / d; exit !(i > 0.69 && i < 0.69 + 0.3) }' ||
+        fail "$what: the swatch starts $t dots from the top, not 1000 twips below the margin"
+}

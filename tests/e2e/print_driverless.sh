@@ -63,7 +63,7 @@ COLOUR=255,0,51
 app_start
 pid=$APP_PID
 preview_of_colour "$pid"
-preview=$PREVIEW natural=$NATURAL
+preview=$PREVIEW
 
 # click_print: the preview's print button; CLICKED is when.
 click_print() {
@@ -159,29 +159,6 @@ wait_page() {
     PWG=$(find "$spool" -name '*.pwg' | head -1)
 }
 
-# check_letter WHAT LEFT RIGHT TOP: one Letter page whose swatch spans dots
-# LEFT to RIGHT (the outer box, TOP its first line) at its natural width,
-# centred across the paper near its top. TOLERANCE is the width's, a share.
-check_letter() {
-    local what=$1 l=$2 r=$3 t=$4 tolerance=$5
-    [ "$pages" = 1 ] || fail "$what: the printer got $pages pages, not 1"
-    awk -v w="$width" -v h="$height" -v d="$dpi" \
-        'BEGIN { exit !(w / d - 8.5 < 0.02 && 8.5 - w / d < 0.02 && h / d - 11 < 0.02 && 11 - h / d < 0.02) }' ||
-        fail "$what: the page is $width x $height dots at $dpi dpi, not Letter's 8.5 x 11 in"
-    local printed
-    printed=$(awk -v l="$l" -v r="$r" -v d="$dpi" 'BEGIN { printf "%.4f", (r - l + 1) / d }')
-    echo "$what: $width x $height dots at $dpi dpi, colour space $space, $bits bits a dot; swatch $printed in wide (natural $natural in), dots $l-$r, from line $t" >&2
-    awk -v p="$printed" -v n="$natural" -v t="$tolerance" 'BEGIN { exit !(p / n > 1 - t && p / n < 1 + t) }' ||
-        fail "$what: the swatch is $printed in wide on the paper, not its natural $natural in"
-    # Centred across the paper for its outer width, which has a frame more.
-    awk -v l="$l" -v r="$r" -v w="$width" -v d="$dpi" \
-        'BEGIN { off = ((l + r + 1) / 2 - w / 2) / d; exit !(off > -0.06 && off < 0.02) }' ||
-        fail "$what: the swatch spans dots $l to $r of $width: not centred"
-    # 1000 twips below the top of the printable area, a margin's width below the edge.
-    awk -v t="$t" -v d="$dpi" 'BEGIN { i = t / d; exit !(i > 0.69 && i < 0.69 + 0.3) }' ||
-        fail "$what: the swatch starts $t dots from the top, not 1000 twips below the margin"
-}
-
 # The colour printer: the first print to it makes its queue.
 click_print
 found=$(next_box colour) || exit 1
@@ -199,7 +176,7 @@ if [ "$space/$bits" != 19/24 ]; then
     fail "colour: the page is in colour space $space at $bits bits a dot, not 24-bit sRGB"
 fi
 [ -n "$left" ] || fail "colour: no dot of the swatch's exact colour $COLOUR on the page"
-check_letter colour "$left" "$right" "$top" 0.01
+check_swatch_page colour 8.5 11 "$left" "$right" "$top" 0.01
 
 # The grey printer, from the same preview: a note first says what the page
 # will show, then comes the question.
@@ -227,7 +204,7 @@ case "$space/$colors/$bits" in
     *) fail "grey: the page is in colour space $space, $colors colours at $bits bits a dot, not 8-bit grey or 1-bit black" ;;
 esac
 [ -n "$ink_left" ] || fail "grey: the page is blank"
-check_letter grey "$ink_left" "$ink_right" "$ink_top" 0.03
+check_swatch_page grey 8.5 11 "$ink_left" "$ink_right" "$ink_top" 0.03
 # A block of one grey, neither white nor black, behind the caption.
 if [ "$bits" = 8 ]; then
     awk -v v="$ink_value" -v s="$ink_share" 'BEGIN { exit !(v > 30 && v < 225 && s > 0.5) }' ||

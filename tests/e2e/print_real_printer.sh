@@ -24,7 +24,7 @@ COLOUR=255,0,51
 app_start
 pid=$APP_PID
 preview_of_colour "$pid"
-preview=$PREVIEW natural=$NATURAL
+preview=$PREVIEW
 
 print_and_read() {
     local before question deadline
@@ -54,22 +54,8 @@ check_page() {
     print_and_read
     echo "$paper: $(( ($(now_us) - started) / 1000 )) ms" >&2
     keep_artifact "$PWG" "print_real_printer_$paper.pwg"
-    [ "$pages" = 1 ] || fail "$paper: the printer got $pages pages, not 1"
-    awk -v w="$width" -v h="$height" -v d="$dpi" -v ww="$want_w" -v wh="$want_h" \
-        'BEGIN { exit !(w / d - ww < 0.02 && ww - w / d < 0.02 && h / d - wh < 0.02 && wh - h / d < 0.02) }' ||
-        fail "$paper: the page is $((width)) x $height dots at $dpi dpi, not $want_w x $want_h in"
     [ -n "${left:-}" ] || fail "$paper: no dot of the swatch's exact colour $COLOUR on the page"
-    local printed
-    printed=$(awk -v l="$left" -v r="$right" -v d="$dpi" 'BEGIN { printf "%.4f", (r - l + 1) / d }')
-    awk -v p="$printed" -v n="$natural" 'BEGIN { exit !(p / n > 0.99 && p / n < 1.01) }' ||
-        fail "$paper: the swatch is $printed in wide on the paper, not its natural $natural in"
-    # Centred across the paper for its outer width, which has a frame more.
-    awk -v l="$left" -v r="$right" -v w="$width" -v d="$dpi" \
-        'BEGIN { off = ((l + r + 1) / 2 - w / 2) / d; exit !(off > -0.06 && off < 0.02) }' ||
-        fail "$paper: the swatch spans dots $left to $right of $width: not centred"
-    # 1000 twips below the top of the printable area, a margin's width below the edge.
-    awk -v t="$top" -v d="$dpi" 'BEGIN { i = t / d; exit !(i > 0.69 && i < 0.69 + 0.3) }' ||
-        fail "$paper: the swatch starts $top dots from the top, not 1000 twips below the margin"
+    check_swatch_page "$paper" "$want_w" "$want_h" "$left" "$right" "$top" 0.01
     unset left right top bottom
 }
 

@@ -9,30 +9,10 @@ set -euo pipefail
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$1"
 
-# gtk3_theme_plugin: the path of Qt's GTK 3 platform theme plugin, looked
-# for where the program's Qt looks: QT_PLUGIN_PATH, then the plugin folder
-# beside the Qt libraries the program loads, then the one qtpaths6 names.
-gtk3_theme_plugin() {
-    local -a dirs=()
-    local core dir
-    IFS=: read -ra dirs <<<"${QT_PLUGIN_PATH:-}"
-    core=$(ldd "$APP" 2>/dev/null | awk '$1 ~ /^libQt6Core\.so/ { print $3 }')
-    [ -z "$core" ] || dirs+=("$(dirname "$core")/qt6/plugins")
-    if command -v qtpaths6 >/dev/null; then
-        dirs+=("$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || true)")
-    fi
-    for dir in "${dirs[@]}"; do
-        if [ -n "$dir" ] && [ -e "$dir/platformthemes/libqgtk3.so" ]; then
-            echo "$dir/platformthemes/libqgtk3.so"
-            return 0
-        fi
-    done
-    return 1
-}
-
-# Without the plugin Qt quietly falls back to its own dialog, which
-# save_swatch.sh already covers.
-gtk3_theme_plugin >/dev/null ||
+# Without Qt's GTK 3 theme plugin, beside the Qt the program loads, Qt
+# quietly falls back to its own dialog, which save_swatch.sh covers.
+qt_core=$(ldd "$APP" | awk '$1 ~ /^libQt6Core\.so/ { print $3 }')
+[ -e "$(dirname "$qt_core")/qt6/plugins/platformthemes/libqgtk3.so" ] ||
     e2e_skip "Qt's GTK 3 platform theme (libqgtk3.so, Debian package qt6-gtk-platformtheme) is not installed"
 
 export QT_QPA_PLATFORMTHEME=gtk3

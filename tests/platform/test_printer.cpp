@@ -88,42 +88,6 @@ QStringList jobOptions(const QString &pdf)
                : QStringList();
 }
 
-// A printer with margins of 10, 20, 30 and 40 points at the paper's left,
-// bottom, right and top, which takes the PDF as it is.
-QByteArray marginsPpd(bool color)
-{
-    return QByteArrayLiteral(R"ppd(*PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "MARGINS.PPD"
-*Manufacturer: "Tintwell"
-*Product: "(Margins)"
-*ModelName: "Tintwell test printer with margins"
-*ShortNickName: "Tintwell margins"
-*NickName: "Tintwell test printer with margins"
-*PSVersion: "(3010.000) 0"
-*cupsFilter2: "application/pdf application/pdf 0 -"
-*OpenUI *PageSize/Media Size: PickOne
-*DefaultPageSize: A4
-*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
-*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
-*CloseUI: *PageSize
-*OpenUI *PageRegion: PickOne
-*DefaultPageRegion: A4
-*PageRegion Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
-*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
-*CloseUI: *PageRegion
-*DefaultImageableArea: A4
-*ImageableArea Letter/US Letter: "10 20 582 752"
-*ImageableArea A4/A4: "10 20 565 802"
-*DefaultPaperDimension: A4
-*PaperDimension Letter/US Letter: "612 792"
-*PaperDimension A4/A4: "595 842"
-)ppd") + (color ? "*ColorDevice: True\n" : "*ColorDevice: False\n");
-}
-
 bool runAdmin(const QString &tool, const QStringList &arguments)
 {
     return QProcess::execute(QStringLiteral("/usr/sbin/") + tool, arguments) == 0;
@@ -299,11 +263,14 @@ class PrinterTest : public QObject
     void initTestCase()
     {
         QVERIFY2(!jobsFolder().isEmpty(), "run under scripts/with-private-cups");
+        QFile margins(QFINDTESTDATA("platform/margins.ppd"));
+        QVERIFY(margins.open(QIODevice::ReadOnly));
+        const QByteArray printer = margins.readAll();
         for (const auto &[queue, color] : {std::pair(Margins, true), std::pair(Grey, false)}) {
             const QString ppd = ppdFolder.filePath(queue + QStringLiteral(".ppd"));
             QFile file(ppd);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(marginsPpd(color));
+            file.write(printer + (color ? "*ColorDevice: True\n" : "*ColorDevice: False\n"));
             file.close();
             QVERIFY(runAdmin(QStringLiteral("lpadmin"),
                              {QStringLiteral("-p"), queue, QStringLiteral("-E"),

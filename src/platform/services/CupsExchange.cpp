@@ -39,7 +39,8 @@ class Connection
             return QStringLiteral("the printing system (CUPS) is not running or cannot be reached");
         }
         if (timedOut()) {
-            return cupsSilentFor(patience_);
+            return QStringLiteral("the printing system (CUPS) has not answered for %1 seconds")
+                .arg(static_cast<double>(patience_.count()) / 1000);
         }
         return QString::fromUtf8(cupsLastErrorString());
     }
@@ -177,12 +178,6 @@ ipp_status_t printJob(http_t *http, const CupsDestination &destination, cups_opt
 }
 
 } // namespace
-
-QString cupsSilentFor(std::chrono::milliseconds patience)
-{
-    return QStringLiteral("the printing system (CUPS) has not answered for %1 seconds")
-        .arg(static_cast<double>(patience.count()) / 1000);
-}
 
 CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
 {

@@ -64,6 +64,3 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience);
 // settings: the job's own, over the destination's defaults.
 OutputResult sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
                          const QString &pdfPath, std::chrono::milliseconds patience);
-
-// What the person is told when the printing system stays silent.
-QString cupsSilentFor(std::chrono::milliseconds patience);
