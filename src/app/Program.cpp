@@ -4,6 +4,20 @@
 #include "app/ChannelText.h"
 #include "platform/services/AppInfo.h"
 
+#include <QPixmapCache>
+
+namespace {
+
+// Qt's style keeps the pieces it draws (a button's bevel, a frame) in the
+// program's pixmap cache, under the identity of the palette they were drawn
+// with, and each opening of a window makes new palettes (its colours): what
+// was kept for the last opening is never asked for again. Qt's 10 MiB would
+// fill with them (opening the preview a thousand times did); this keeps
+// what the windows on the screen use, the oldest going first.
+constexpr int PixmapCacheKiB = 512;
+
+} // namespace
+
 Program::Program(ProgramServices services)
     : services_(std::move(services)), formContext_{services_.screen, programForms_, pictures_},
       colors_([this] {
@@ -29,6 +43,7 @@ Program::~Program() = default;
 
 bool Program::start()
 {
+    QPixmapCache::setCacheLimit(PixmapCacheKiB);
     frmColors &main = colors_.get();
     if (main.isEnding()) {
         return false;

@@ -39,7 +39,6 @@ void frmColors::designWindow()
     setFixedBorder(true);
     setClientSize(9825, 6840);
     setStartUpPosition(StartUpPosition::CenterScreen);
-    setKeyPreview(true);
     setCancelButton(&cmdExit);
     setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 }

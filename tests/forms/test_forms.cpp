@@ -2,6 +2,7 @@
 // the form lifecycle.
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
+#include "platform/forms/Keys.h"
 #include "platform/forms/ProgramForms.h"
 #include "support/FakeServices.h"
 #include "support/TestForm.h"
@@ -100,17 +101,6 @@ class FormsTest : public QObject
         QVERIFY(form.findChild<QLineEdit *>(QStringLiteral("nestedText")));
     }
 
-    void propertiesAControlLacksAreRefused()
-    {
-        TestForm form(context_);
-        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.mnuOpen.setLeft(10));
-        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, (void)form.mnuOpen.FontSize());
-        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.mnuOpen.setToolTipText(QString()));
-        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.rule.setWidth(10));
-        QVERIFY_THROWS_EXCEPTION(PropertyNotSupported, form.combo.setHeight(1000));
-        QCOMPARE(form.rule.X2(), 6000.0);
-    }
-
     void labelSizesItselfToItsCaption()
     {
         TestForm form(context_);
@@ -131,13 +121,12 @@ class FormsTest : public QObject
         form.bar.setValue(40);
         form.bar.setValue(40);
         form.text.setText(QStringLiteral("123"));
-        form.text.setSelStart(1);
-        form.text.setSelLength(1);
+        auto *line = qobject_cast<QLineEdit *>(form.text.widget());
+        line->setSelection(1, 1);
         form.text.setText(QStringLiteral("123"));
         QCOMPARE(barChanges, 1);
         QCOMPARE(textChanges, 1);
-        QCOMPARE(form.text.SelStart(), 1);
-        QCOMPARE(form.text.SelLength(), 1);
+        QCOMPARE(line->selectedText(), QStringLiteral("2"));
     }
 
     void notificationsRunAtOnceAndNest()
@@ -183,18 +172,13 @@ class FormsTest : public QObject
         QCOMPARE(form->text.Text(), QStringLiteral("1234"));
     }
 
-    void keyPreviewSeesKeysOfTheFocusedControl()
+    void theFormHearsKeysReleasedInItsControls()
     {
         auto form = shownForm();
-        form->setKeyPreview(true);
         form->text.setFocus();
         form->events.clear();
         QTest::keyClick(form->text.widget(), Qt::Key_A);
         QCOMPARE(form->events, QStringList({QStringLiteral("keyUp %1").arg(Qt::Key_A)}));
-        form->setKeyPreview(false);
-        form->events.clear();
-        QTest::keyClick(form->text.widget(), Qt::Key_B);
-        QVERIFY(form->events.isEmpty());
     }
 
     void characterCodes_data()
@@ -261,7 +245,8 @@ class FormsTest : public QObject
         form->ok.onClick = [&] { ++accepted; };
         form->notes.setText(QStringLiteral("first line"));
         form->notes.setFocus();
-        form->notes.setSelStart(10);
+        auto *box = qobject_cast<QPlainTextEdit *>(form->notes.widget());
+        box->moveCursor(QTextCursor::End);
         QTest::keyClick(form->notes.widget(), Qt::Key_Return);
         QTest::keyClicks(form->notes.widget(), QStringLiteral("second"));
         QCOMPARE(form->notes.Text(), QStringLiteral("first line\nsecond"));
@@ -271,10 +256,10 @@ class FormsTest : public QObject
         QTest::keyClick(form->notes.widget(), Qt::Key_Return);
         QCOMPARE(form->notes.Text(), QStringLiteral("first line\nsecond"));
         QCOMPARE(accepted, 0); // nor where the box is read-only and takes no new line
-        form->notes.setSelStart(0);
-        form->notes.setSelLength(5);
+        box->moveCursor(QTextCursor::Start);
+        box->moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
         form->notes.setText(form->notes.Text());
-        QCOMPARE(form->notes.SelLength(), 5);
+        QCOMPARE(box->textCursor().selectedText(), QStringLiteral("first "));
     }
 
     void gotFocusOnlyWhenTheFocusMovesToTheBox_data()
@@ -512,7 +497,7 @@ class FormsTest : public QObject
         screen_.tpp = twipsPerPixel;
         auto form = shownForm();
         PictureBox &picture = form->picture;
-        form->pictureLabel.setVisible(false);
+        form->pictureLabel.widget()->hide();
         picture.setBorderStyle(border);
         picture.setFontName(QStringLiteral("Arial"));
         picture.setFontSize(12);

@@ -158,8 +158,11 @@ class HelpTest : public QObject
         ProgramFixture f;
         frmHelp &help = f.open(f.program->help());
         const QString text = help.txtHelp.Text();
-        help.txtHelp.setSelStart(40);
-        help.txtHelp.setSelLength(7);
+        auto *box = qobject_cast<QPlainTextEdit *>(help.txtHelp.widget());
+        QTextCursor selection = box->textCursor();
+        selection.setPosition(40);
+        selection.setPosition(47, QTextCursor::KeepAnchor);
+        box->setTextCursor(selection);
         scrollOf(help)->setValue(scrollOf(help)->maximum() / 2);
         const int position = scrollOf(help)->value();
         QVERIFY(position > 0);
@@ -179,8 +182,8 @@ class HelpTest : public QObject
         QCOMPARE(&f.open(f.program->help()), &help);
         QCOMPARE(help.txtHelp.Text(), text);
         QCOMPARE(scrollOf(help)->value(), position);
-        QCOMPARE(help.txtHelp.SelStart(), 40);
-        QCOMPARE(help.txtHelp.SelLength(), 7);
+        QCOMPARE(box->textCursor().selectionStart(), 40);
+        QCOMPARE(box->textCursor().selectionEnd(), 47);
     }
 
     void closeBoxUnloadsAndTheNextOpeningStartsAtTheTop()

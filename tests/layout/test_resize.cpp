@@ -115,8 +115,10 @@ class ResizeTest : public QObject
         QCOMPARE(nested.bottom() + 1,
                  qRound((form.nestedText.Top() + form.nestedText.Height()) / tpp));
         // Line ends scale like positions; the drop-down keeps the height its font gives.
-        QCOMPARE(form.rule.X2(), double(6000.0f * x));
-        QCOMPARE(form.rule.Y1(), double(3900.0f * y));
+        const QPoint ruleEnd(row->screen.toPixelsX(6000.0f * x),
+                             row->screen.toPixelsY(3900.0f * y));
+        QCOMPARE(form.rule.widget()->geometry(),
+                 QRect(QPoint(0, ruleEnd.y()), ruleEnd).adjusted(0, 0, 1, 1));
         QCOMPARE(form.combo.widget()->height(), form.combo.widget()->sizeHint().height());
         if (x > 1) {
             QVERIFY(form.combo.Height() > comboHeight);
@@ -149,11 +151,12 @@ class ResizeTest : public QObject
         const QSize formBefore = form.size();
         const QRect textBefore = form.text.widget()->geometry();
         const double fontBefore = form.text.FontSize();
+        const QRect ruleBefore = form.rule.widget()->geometry();
         ResizeForm(form);
         QCOMPARE(XFactor, 0.0f);
         QCOMPARE(form.size(), formBefore);
         QCOMPARE(form.text.widget()->geometry(), textBefore);
-        QCOMPARE(form.rule.X2(), 6000.0);
+        QCOMPARE(form.rule.widget()->geometry(), ruleBefore);
         QCOMPARE(form.text.FontSize(), fontBefore);
     }
 };

@@ -74,7 +74,6 @@ class TestForm final : public Form
     using Form::setBackColor;
     using Form::setCancelButton;
     using Form::setDefaultButton;
-    using Form::setKeyPreview;
     using Form::setShowInTaskbar;
     using Form::setStartUpPosition;
 

@@ -179,11 +179,7 @@ void ComboBox::setForeColor(ColorValue color)
     setWidgetColors(*combo_, {{QPalette::ButtonText, color}, {QPalette::Text, color}});
 }
 
-void ComboBox::setHeight(double)
-{
-    throw PropertyNotSupported(Name(), "Height");
-}
-
+// The drop-down list's height follows its font, whatever it is given.
 void ComboBox::applyGeometry()
 {
     height_ = ParentForm().screenMetrics().toTwipsY(combo_->sizeHint().height());

@@ -30,9 +30,6 @@ class ComboBox final : public Control
     [[nodiscard]] QString Text() const;
     void setForeColor(ColorValue color);
 
-    // The drop-down list's height follows its font: it cannot be set.
-    void setHeight(double twips) override;
-
     std::function<void()> onClick;
 
     [[nodiscard]] bool scalesFont() const override { return true; }

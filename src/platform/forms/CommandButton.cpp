@@ -33,12 +33,7 @@ class WrappingButton final : public ControlWidget<QPushButton>
         const QRect area = rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
         painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = rect().adjusted(3, 3, -3, -3);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
+        // The focus is shown by the control's ring (Control::receive).
     }
 };
 

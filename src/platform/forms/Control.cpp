@@ -6,41 +6,13 @@
 #include "platform/forms/FontFamilies.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/Keys.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
-
-namespace {
-
-bool isPointer(const QEvent &event)
-{
-    const QEvent::Type type = event.type();
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseMove;
-}
-
-// True when a control's widget other than the given one lies under the
-// point: the event is that control's, passed up by Qt.
-bool otherControlAt(const QWidget &widget, QPointF local)
-{
-    for (const QWidget *w = widget.childAt(local.toPoint()); w && w != &widget;
-         w = w->parentWidget()) {
-        if (dynamic_cast<const ControlWidgetEvents *>(w)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-PropertyNotSupported::PropertyNotSupported(const QString &control, const char *property)
-    : std::runtime_error(control.toStdString() + " has no settable property " + property)
-{
-}
 
 Control::Control(Form &form, QString name) : form_(form), name_(std::move(name)) {}
 
@@ -56,56 +28,23 @@ void Control::attach(QWidget *widget)
     widget_ = widget;
     widget->setObjectName(name_);
     widget->setMouseTracking(true); // the pointer moving with no button down
+    // What the widget leaves of the pointer's events stays with it: Qt would
+    // pass it up to the container's control, or to the form.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 QWidget *Control::containerWidget(Control *container) const
 {
-    return container && container->widget() ? container->widget() : form_.client_;
-}
-
-double Control::dockedHeightAbove() const
-{
-    return form_.dockedHeightAbove(this);
-}
-
-void Control::requireBox(const char *property) const
-{
-    if (!hasBox()) {
-        throw PropertyNotSupported(name_, property);
-    }
-}
-
-QWidget &Control::shown(const char *property) const
-{
-    if (!widget_) {
-        throw PropertyNotSupported(name_, property);
-    }
-    return *widget_;
+    return container && container->widget() ? container->widget() : &form_.clientArea();
 }
 
 void Control::scaleGeometry(const TwipsScale &scale)
 {
-    if (hasBox()) {
-        Move(scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_));
-    }
-}
-
-double Control::boxed(const char *property, double twips) const
-{
-    requireBox(property);
-    return twips;
-}
-
-void Control::place(const char *property, double &twips, double value)
-{
-    requireBox(property);
-    twips = value;
-    applyGeometry();
+    Move(scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_));
 }
 
 void Control::Move(double left, double top, double width, double height)
 {
-    requireBox("Move");
     left_ = left;
     top_ = top;
     width_ = width;
@@ -122,17 +61,11 @@ void Control::applyGeometry()
 
 double Control::FontSize() const
 {
-    if (!hasFont()) {
-        throw PropertyNotSupported(name_, "FontSize");
-    }
-    return widget()->font().pointSizeF();
+    return hasFont() ? widget()->font().pointSizeF() : 0;
 }
 
 void Control::setFontSize(double points)
 {
-    if (!hasFont() || points <= 0) {
-        throw PropertyNotSupported(name_, "FontSize");
-    }
     changeFont([points](QFont &font) { font.setPointSizeF(points); });
 }
 
@@ -165,7 +98,7 @@ void Control::setFontOfAll(const std::vector<Control *> &controls, const QString
 
 void Control::setAccessibleRole(QAccessible::Role role)
 {
-    ::setAccessibleRole(shown("AccessibleRole"), role);
+    ::setAccessibleRole(*widget_, role);
 }
 
 bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
@@ -175,7 +108,7 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
         return keyPressed(static_cast<QKeyEvent &>(event), qt);
     case QEvent::KeyRelease: {
         const QPointer<Form> form(&form_);
-        form_.keyUp(static_cast<QKeyEvent &>(event));
+        form_.keyReleased(static_cast<QKeyEvent &>(event));
         if (!form) {
             return true;
         }
@@ -194,19 +127,28 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
         }
         return painted;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        pointer(static_cast<const QMouseEvent &>(event));
+        break;
     default:
-        if (isPointer(event)) {
-            pointer(static_cast<const QMouseEvent &>(event));
-        }
         break;
     }
     return widgetEvent(event, qt);
 }
 
+// An access key of the window never gets here: Qt's shortcut took it. Alt
+// with any other key types its character, so it is filtered like typing.
 bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
 {
     const QPointer<Form> form(&form_);
-    if (form_.keyDown(this, key)) {
+    const int typed = characterCodeOf(key);
+    int kept = typed;
+    if (typed != 0) {
+        keyTyped(kept);
+    }
+    if (typed == 0 || kept != 0) {
         widgetEvent(key, qt);
         if (form && !key.isAccepted()) {
             form_.pressDefaultOrCancel(key);
@@ -225,19 +167,22 @@ bool Control::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 
 void Control::keyTyped(int &keyAscii)
 {
-    form_.keyTyped(this, keyAscii);
+    const QPointer<Form> form(&form_);
+    if (onKeyPress) {
+        onKeyPress(keyAscii);
+    }
+    if (!form) {
+        keyAscii = 0; // the form is gone: nothing is typed any more
+    }
 }
 
 void Control::pointer(const QMouseEvent &mouse)
 {
     const QPointF local = widget()->mapFromGlobal(mouse.globalPosition());
-    if (otherControlAt(*widget(), local)) {
-        return;
-    }
     const auto &handler = mouse.type() == QEvent::MouseButtonPress     ? onMouseDown
                           : mouse.type() == QEvent::MouseButtonRelease ? onMouseUp
                                                                        : onMouseMove;
     if (handler) {
-        handler(mouse.buttons() | mouse.button(), form_.screen_.toTwips(local));
+        handler(mouse.buttons() | mouse.button(), form_.screenMetrics().toTwips(local));
     }
 }

@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 class ControlWidgetEvents;
@@ -22,14 +21,6 @@ class QEvent;
 class QFont;
 class QKeyEvent;
 class QMouseEvent;
-
-// Raised when a control does not have a property, or does not let it be set
-// (a menu item has no position, a drop-down list's height follows its font).
-class PropertyNotSupported : public std::runtime_error
-{
-  public:
-    PropertyNotSupported(const QString &control, const char *property);
-};
 
 // How a coordinate in twips is scaled: once along x, once along y.
 struct TwipsScale
@@ -52,13 +43,13 @@ class Control
     [[nodiscard]] QWidget *widget() const { return widget_; }
 
     // Kind-specific answers.
-    // False for controls without a position and size of their own.
-    [[nodiscard]] virtual bool hasBox() const { return true; }
     // True for the kinds whose text the layout scales with the window: text
     // boxes, lists, labels and buttons. (Frames would be among them; no
     // window of this program has one, so there is no frame kind.)
     [[nodiscard]] virtual bool scalesFont() const { return false; }
-    // Scales the control's geometry; a control without a box has nothing to scale.
+    // Scales the control's geometry: its box, or what the kind has instead
+    // (a line's ends; a menu item has nothing to scale, a list's height
+    // follows its font).
     virtual void scaleGeometry(const TwipsScale &scale);
     // Leaves Alt with a caption's marked letter to one of the given keys' owners.
     virtual void yieldAccessKeys(const QList<QKeySequence> & /*taken*/) {}
@@ -68,14 +59,12 @@ class Control
     // The form's client area changed size.
     virtual void formResized() {}
 
-    [[nodiscard]] double Left() const { return boxed("Left", left_); }
-    [[nodiscard]] double Top() const { return boxed("Top", top_); }
-    [[nodiscard]] double Width() const { return boxed("Width", width_); }
-    [[nodiscard]] double Height() const { return boxed("Height", height_); }
-    void setLeft(double twips) { place("Left", left_, twips); }
-    void setTop(double twips) { place("Top", top_, twips); }
-    void setWidth(double twips) { place("Width", width_, twips); }
-    virtual void setHeight(double twips) { place("Height", height_, twips); }
+    [[nodiscard]] double Left() const { return left_; }
+    [[nodiscard]] double Top() const { return top_; }
+    [[nodiscard]] double Width() const { return width_; }
+    [[nodiscard]] double Height() const { return height_; }
+    void setLeft(double twips) { Move(twips, top_, width_, height_); }
+    void setWidth(double twips) { Move(left_, top_, twips, height_); }
     void Move(double left, double top, double width, double height);
 
     [[nodiscard]] double FontSize() const;
@@ -98,13 +87,13 @@ class Control
 
     [[nodiscard]] int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = index; }
-    void setToolTipText(const QString &text) { shown("ToolTipText").setToolTip(text); }
-    void setAccessibleName(const QString &name) { shown("AccessibleName").setAccessibleName(name); }
+    // These need a widget: a menu item has none.
+    void setToolTipText(const QString &text) { widget_->setToolTip(text); }
+    void setAccessibleName(const QString &name) { widget_->setAccessibleName(name); }
     // The role screen readers announce, where the widget's own would mislead.
     void setAccessibleRole(QAccessible::Role role);
-    void setVisible(bool visible) { shown("Visible").setVisible(visible); }
-    void setMousePointer(Qt::CursorShape shape) { shown("MousePointer").setCursor(shape); }
-    void setFocus() { shown("SetFocus").setFocus(Qt::OtherFocusReason); }
+    void setMousePointer(Qt::CursorShape shape) { widget_->setCursor(shape); }
+    void setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 
     // Events of the control, raised at once on the user-interface thread.
     // A key-press handler may set the character code to 0 to drop the key.
@@ -117,9 +106,6 @@ class Control
     Control(Form &form, QString name);
     // A control without a font (a line, a menu item) answers false.
     [[nodiscard]] virtual bool hasFont() const { return widget() != nullptr; }
-    void requireBox(const char *property) const;
-    // The widget that shows the control, for a property only a widget has.
-    [[nodiscard]] QWidget &shown(const char *property) const;
     // Called once the widget exists: names it and takes ownership.
     void attach(QWidget *widget);
     // The widget a new control's widget goes in: the container's, or the
@@ -129,13 +115,10 @@ class Control
     // handlers above ran: by default Qt's. A key that the kind leaves (does
     // not accept) may still press the form's default or cancel button.
     virtual bool widgetEvent(QEvent &event, ControlWidgetEvents &qt);
-    // A character that reaches the control without a key event of its own
-    // (an input method's): the form's key preview and the key-press handler
-    // see it and may drop it (code 0).
+    // A character typed in the control, from a key or an input method: the
+    // key-press handler sees it and may drop it (code 0). 0 too when the
+    // handler closed the form.
     void keyTyped(int &keyAscii);
-    // The height of the containers docked along the top of the form before
-    // this control, in twips.
-    [[nodiscard]] double dockedHeightAbove() const;
     // Re-applies the twips geometry in pixels; labels that size themselves override it.
     virtual void applyGeometry();
     // A QObject that lives exactly as long as the control: the context of its
@@ -149,9 +132,6 @@ class Control
 
   private:
     template <class> friend class ControlWidget;
-    // A coordinate of the control's box, read; or set and shown.
-    [[nodiscard]] double boxed(const char *property, double twips) const;
-    void place(const char *property, double &twips, double value);
     // Every event of the control's widget comes here first.
     bool receive(QEvent &event, ControlWidgetEvents &qt);
     bool keyPressed(QKeyEvent &key, ControlWidgetEvents &qt);

@@ -2,18 +2,21 @@
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"
 
-#include "platform/KeyboardReturn.h"
+#include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/Keys.h"
 #include "platform/forms/MenuItem.h"
 #include "platform/forms/ProgramForms.h"
 #include "platform/forms/WidgetColors.h"
-#include "platform/services/ScreenMetrics.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMenuBar>
-#include <QPixmapCache>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -53,12 +56,6 @@ Form::~Form()
         std::unique_ptr<Control> last = std::move(controls_.back());
         controls_.pop_back();
     }
-    // Qt caches the style's and the icons' pixmaps under the identity of the
-    // palette and the icon they were drawn with, and the next load of this
-    // form makes new ones: what was cached for it is never asked for again.
-    // Left there, opening the preview a thousand times filled the cache's
-    // 10 MB. Emptying it costs the other windows one redraw of theirs.
-    QPixmapCache::clear();
 }
 
 void Form::load()
@@ -127,10 +124,7 @@ void Form::hideForm()
 
 void Form::unload()
 {
-    if (!loaded_) {
-        return;
-    }
-    if (!Form_QueryUnload()) {
+    if (!loaded_ || !Form_QueryUnload()) {
         return;
     }
     Form_Unload();
@@ -149,48 +143,18 @@ void Form::showNow()
         everShown_ = true;
         applyTabOrder();
         resolveAccessKeyClashes();
-        placeOnFirstShow();
+        placement_.beforeFirstShow(screen_.pixelGeometry());
     }
     if (!isVisible()) {
         activateOnShow_ = true;
         shownOver_ = KeyboardReturn();
     }
     show();
-    if (first && frameGeometry().size() != size()) {
-        centreOnPlacement(); // the frame is known now: centre it too
+    if (first) {
+        placement_.afterFirstShow();
     }
-    // Under a window manager the frame comes a moment later, with the move
-    // into it: the window is centred again then (moveEvent).
-    awaitingFrame_ = first && !placement_.isNull() && frameGeometry().size() == size();
     raise();
     activateWindow();
-}
-
-void Form::placeOnFirstShow()
-{
-    QRect area;
-    if (startUpPosition_ == StartUpPosition::CenterOwner) {
-        const QWidget *owner = QApplication::activeWindow();
-        if (owner && owner != this) {
-            area = owner->frameGeometry();
-        }
-    }
-    if (startUpPosition_ != StartUpPosition::Manual && area.isNull()) {
-        area = screen_.pixelGeometry();
-    }
-    placement_ = area;
-    centreOnPlacement();
-}
-
-void Form::centreOnPlacement()
-{
-    if (placement_.isNull()) {
-        return;
-    }
-    // Centre the whole window, frame included, where the frame is known.
-    QRect box(QPoint(0, 0), frameGeometry().size().expandedTo(size()));
-    box.moveCenter(placement_.center());
-    move(box.topLeft());
 }
 
 void Form::applyTabOrder()
@@ -218,38 +182,12 @@ void Form::resolveAccessKeyClashes()
     // A menu and a button marked with the same letter would share Alt+letter,
     // and Qt then only moves the focus between them. The menu keeps the key.
     QList<QKeySequence> menuKeys;
-    for (const MenuItem *menu : menus_) {
-        menuKeys << QKeySequence::mnemonic(menu->Caption());
+    for (const QAction *menu : menuBar_ ? menuBar_->actions() : QList<QAction *>()) {
+        menuKeys << QKeySequence::mnemonic(menu->text());
     }
     for (Control *c : Controls()) {
         c->yieldAccessKeys(menuKeys);
     }
-}
-
-double Form::twipsPerPixelX() const
-{
-    return screen_.twipsPerPixelX();
-}
-double Form::twipsPerPixelY() const
-{
-    return screen_.twipsPerPixelY();
-}
-
-double Form::Left() const
-{
-    return x() * twipsPerPixelX();
-}
-double Form::Top() const
-{
-    return y() * twipsPerPixelY();
-}
-double Form::Width() const
-{
-    return width() * twipsPerPixelX();
-}
-double Form::Height() const
-{
-    return height() * twipsPerPixelY();
 }
 
 void Form::Move(double left, double top, double width, double height)
@@ -257,11 +195,7 @@ void Form::Move(double left, double top, double width, double height)
     const QSize before = size();
     const QSize newSize(screen_.toPixelsX(width), screen_.toPixelsY(height));
     move(screen_.toPixelsX(left), screen_.toPixelsY(top));
-    if (fixedBorder_) {
-        setFixedSize(newSize);
-    } else {
-        resize(newSize);
-    }
+    setOuterSize(newSize);
     // A hidden window gets its resize event only when shown; the handler
     // must see the new size now.
     if (!isVisible() && before != newSize) {
@@ -269,19 +203,9 @@ void Form::Move(double left, double top, double width, double height)
     }
 }
 
-void Form::Refresh()
-{
-    repaint();
-}
-
-double Form::ScaleWidth() const
-{
-    return width() * twipsPerPixelX();
-}
-
 double Form::ScaleHeight() const
 {
-    const double client = std::max(0, height() - menuBarHeight()) * twipsPerPixelY();
+    const double client = screen_.toTwipsY(std::max(0, height() - menuBarHeight()));
     return std::max(0.0, client - dockedHeightAbove());
 }
 
@@ -306,12 +230,15 @@ int Form::menuBarHeight() const
 
 void Form::setClientSize(double widthTwips, double heightTwips)
 {
-    const QSize newSize(screen_.toPixelsX(widthTwips),
-                        screen_.toPixelsY(heightTwips) + menuBarHeight());
+    setOuterSize({screen_.toPixelsX(widthTwips), screen_.toPixelsY(heightTwips) + menuBarHeight()});
+}
+
+void Form::setOuterSize(QSize size)
+{
     if (fixedBorder_) {
-        setFixedSize(newSize);
+        setFixedSize(size);
     } else {
-        resize(newSize);
+        resize(size);
     }
 }
 
@@ -361,28 +288,19 @@ QMenuBar *Form::menuBar()
         // Keep the client size: the window grows by the bar's height.
         const QSize client = size();
         layout()->setMenuBar(menuBar_);
-        const QSize grown(client.width(), client.height() + menuBar_->sizeHint().height());
-        if (fixedBorder_) {
-            setFixedSize(grown);
-        } else {
-            resize(grown);
-        }
+        setOuterSize({client.width(), client.height() + menuBar_->sizeHint().height()});
     }
     return menuBar_;
 }
 
 MenuItem &Form::addMenu(const QString &name, const QString &caption)
 {
-    MenuItem &menu = add<MenuItem>(name, caption, menuBar());
-    menus_.push_back(&menu);
-    return menu;
+    return add<MenuItem>(name, caption, menuBar());
 }
 
 MenuItem &Form::addMenuCommand(const QString &name, const QString &caption)
 {
-    MenuItem &command = add<MenuItem>(name, caption, menuBar(), BarCommand{});
-    menus_.push_back(&command);
-    return command;
+    return add<MenuItem>(name, caption, menuBar(), BarCommand{});
 }
 
 MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &caption,
@@ -415,4 +333,100 @@ Control *Form::ActiveControl() const
         }
     }
     return nullptr;
+}
+
+bool Form::pressDefaultOrCancel(const QKeyEvent &event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    CommandButton *button = isEnterKey(event.key())         ? defaultButton_
+                            : event.key() == Qt::Key_Escape ? cancelButton_
+                                                            : nullptr;
+    if (!button || !button->widget()->isEnabled()) {
+        return false;
+    }
+    button->click();
+    return true;
+}
+
+// The pointer over the client area: the controls keep their own events, so
+// what rises here is the background's.
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    Form_MouseMove(event->buttons(),
+                   screen_.toTwips(client_->mapFromGlobal(event->globalPosition())));
+}
+
+// Keys where no control has the focus.
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressDefaultOrCancel(*event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form::keyReleaseEvent(QKeyEvent *event)
+{
+    keyReleased(*event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // The close box, Alt+F4 and the session's end all ask for an unload; the
+    // form's own unload handling decides what happens.
+    event->ignore();
+    unload();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    resized();
+}
+
+void Form::resized()
+{
+    for (Control *c : Controls()) {
+        c->formResized();
+    }
+    Form_Resize();
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (modalLoop_) {
+        modalLoop_->quit();
+    }
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    placement_.moved();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) {
+        return;
+    }
+    if (isActiveWindow()) {
+        // Qt activates the new window before it deactivates the old one, so
+        // the program is still marked active when the person moves between
+        // two of its windows.
+        const bool counts = activateOnShow_ || programForms_.oneIsActive();
+        activateOnShow_ = false;
+        programForms_.setOneIsActive(true);
+        if (counts) {
+            Form_Activate();
+        }
+    } else if (QApplication::activeWindow() == nullptr && !isHidden()) {
+        // No window of the program took over, and this one was not hidden
+        // by the program itself: the person went to another program.
+        programForms_.setOneIsActive(false);
+    }
 }

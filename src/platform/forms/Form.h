@@ -5,6 +5,8 @@
 #include "platform/ColorValue.h"
 #include "platform/KeyboardReturn.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/FormPlacement.h"
+#include "platform/services/ScreenMetrics.h"
 
 #include <QKeySequence>
 #include <QWidget>
@@ -20,7 +22,6 @@ class QEventLoop;
 class QMenuBar;
 class QMouseEvent;
 class QMoveEvent;
-class ScreenMetrics;
 
 // What every form needs from the program: the screen it lays itself out
 // for, the list of loaded forms it enters when it loads, and the icons that
@@ -30,13 +31,6 @@ struct FormContext
     const ScreenMetrics &screen;
     ProgramForms &programForms;
     FormPictures &pictures;
-};
-
-enum class StartUpPosition
-{
-    Manual,
-    CenterScreen,
-    CenterOwner
 };
 
 class Form : public QWidget
@@ -61,24 +55,34 @@ class Form : public QWidget
     std::function<void()> onUnloaded;
 
     // The window, in twips, frame excluded (the window manager draws that).
-    [[nodiscard]] double Left() const;
-    [[nodiscard]] double Top() const;
-    [[nodiscard]] double Width() const;
-    [[nodiscard]] double Height() const;
+    [[nodiscard]] double Left() const { return screen_.toTwipsX(x()); }
+    [[nodiscard]] double Top() const { return screen_.toTwipsY(y()); }
+    [[nodiscard]] double Width() const { return screen_.toTwipsX(width()); }
+    [[nodiscard]] double Height() const { return screen_.toTwipsY(height()); }
     void Move(double left, double top, double width, double height);
-    void Refresh();
+    void Refresh() { repaint(); }
     // The client area below the menu bar, in twips.
-    [[nodiscard]] double ScaleWidth() const;
+    [[nodiscard]] double ScaleWidth() const { return Width(); }
     [[nodiscard]] double ScaleHeight() const;
 
     // Every control, in creation order, nested ones and menu items included.
     [[nodiscard]] std::vector<Control *> Controls() const;
     [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
-    [[nodiscard]] double twipsPerPixelX() const;
-    [[nodiscard]] double twipsPerPixelY() const;
 
     // The focused control of this form, if any.
     [[nodiscard]] Control *ActiveControl() const;
+
+    // What the form's controls ask of it.
+    // The client area, where the controls outside containers go.
+    [[nodiscard]] QWidget &clientArea() const { return *client_; }
+    // The height of the containers docked along the top before the control
+    // (all of them for null), in twips.
+    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
+    // A key released in any of its controls.
+    void keyReleased(const QKeyEvent &event) { Form_KeyUp(event.key(), event.modifiers()); }
+    // Enter and Esc that no control took press the default and the cancel
+    // button; false when there is none, or it is disabled.
+    bool pressDefaultOrCancel(const QKeyEvent &event);
 
   protected:
     template <class T, class... Args> T &add(Args &&...args)
@@ -102,8 +106,7 @@ class Form : public QWidget
     // Off: the window stays out of the task bar (a dialog of the program).
     void setShowInTaskbar(bool show);
     void setClientSize(double widthTwips, double heightTwips);
-    void setStartUpPosition(StartUpPosition position) { startUpPosition_ = position; }
-    void setKeyPreview(bool on) { keyPreview_ = on; }
+    void setStartUpPosition(StartUpPosition position) { placement_.setRule(position); }
     void setDefaultButton(CommandButton *button) { defaultButton_ = button; }
     void setCancelButton(CommandButton *button) { cancelButton_ = button; }
     [[nodiscard]] ProgramForms &programForms() const { return programForms_; }
@@ -118,7 +121,7 @@ class Form : public QWidget
     // window of the program; coming back from another program does not count.
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
-    // With the key preview on, a key released in any control of the form.
+    // A key released in any control of the form, or in the form itself.
     virtual void Form_KeyUp(int /*keyCode*/, Qt::KeyboardModifiers) {}
     // The pointer moving over the form's own background, where no control is.
     virtual void Form_MouseMove(Qt::MouseButtons, QPointF /*twips*/) {}
@@ -136,28 +139,13 @@ class Form : public QWidget
     void showNow();
     // The controls that follow the form's size, then the form's handler.
     void resized();
-    void placeOnFirstShow();
-    void centreOnPlacement();
     void applyTabOrder();
     void resolveAccessKeyClashes();
     [[nodiscard]] int menuBarHeight() const;
     void applyWindowFlags();
+    // The window's size, frame excluded; a fixed border keeps it.
+    void setOuterSize(QSize size);
     [[nodiscard]] QMenuBar *menuBar();
-    // The height of the containers docked along the top above the given one
-    // (all of them for null), in twips.
-    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
-
-    // How keys and the pointer reach the form's handlers (FormEvents.cpp).
-    // Controls hand their widgets' events in.
-    friend class Control;
-    // A key pressed in the control, or in the form where none has the focus
-    // (null): the character it types goes to the control's key-press
-    // handler. False when the handler dropped the key or the form is gone.
-    bool keyDown(Control *control, const QKeyEvent &event);
-    void keyTyped(Control *control, int &keyAscii);
-    void keyUp(const QKeyEvent &event);
-    // Enter and Esc that nothing took press the default and the cancel button.
-    bool pressDefaultOrCancel(const QKeyEvent &event);
 
     const ScreenMetrics &screen_;
     ProgramForms &programForms_;
@@ -165,23 +153,14 @@ class Form : public QWidget
     QWidget *const client_;
     QMenuBar *menuBar_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<MenuItem *> menus_; // the menu bar's menus, in order
     CommandButton *defaultButton_ = nullptr;
     CommandButton *cancelButton_ = nullptr;
     QEventLoop *modalLoop_ = nullptr;
-    StartUpPosition startUpPosition_ = StartUpPosition::Manual;
-    bool keyPreview_ = false;
+    FormPlacement placement_{*this};
     bool fixedBorder_ = false;
     bool showInTaskbar_ = true;
     bool loaded_ = false;
     bool everShown_ = false;
-    QRect placement_;             // where the window is centred on its first show
-    bool awaitingFrame_ = false;  // centred, before the window manager framed it
     bool activateOnShow_ = false; // shown, and not yet activated since
     KeyboardReturn shownOver_;    // the window that was active when it was shown
 };
-
-// The character code that a key event types, as a key-press handler sees it:
-// Ctrl with a letter gives its control character (Ctrl+C is 3), Alt with a key
-// the key's character, keys that type nothing (arrows, Delete, function keys) 0.
-[[nodiscard]] int characterCodeOf(const QKeyEvent &event);

@@ -38,8 +38,10 @@ void passOn(QAccessibleEvent *event)
         object->setProperty(FocusToldProperty, QVariant());
         return;
     }
-    // Qt hands a notice to the desktop's accessibility bridge itself only
-    // while no handler is installed.
+    // Qt 6.4 hands a notice to the desktop's accessibility bridge only while
+    // no handler is installed, and has no public call that reaches the bridge
+    // otherwise: the handler steps aside for each notice it passes on. Only
+    // this thread sends notices, so none can slip past meanwhile.
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(passOn);

@@ -32,10 +32,12 @@ void renewAccessibleObject(QWidget &widget);
 // Tells screen readers that the widget has the keyboard focus, from its
 // focus-in handling. Qt tells them only after that handling, and a screen
 // reader that first hears of the caret or the selection moving in a widget
-// takes it for the focus without announcing it (Orca does): a widget that
-// moves them on getting the focus calls this first. Qt's own later notice
-// of the same focus is then held back, as Orca would take it for a repeat
-// and skip the first. Does nothing when no screen reader listens.
+// takes it for the focus without announcing it (Orca 43 does): a widget
+// that moves them on getting the focus calls this first. Qt's own later
+// notice of the same focus is then held back, as Orca would take it for a
+// repeat and skip the first. Does nothing when no screen reader listens.
+// Holding it back installs an update handler for the program's life, the
+// first time a screen reader is heard of (FormAccessibility.cpp).
 void announceFocus(QWidget &widget);
 
 // The text of a control as screen readers read it: one run of text with no

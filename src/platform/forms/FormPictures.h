@@ -8,7 +8,7 @@
 
 // Each icon is drawn once for the program (the toolbar's from SVG, at each
 // scale), not at every opening of a window: a window opened again shows the
-// same icon. What Qt caches while drawing a window is the form's to clear.
+// same icon.
 class FormPictures
 {
   public:

@@ -14,3 +14,8 @@
 {
     return isEnterKey(key.key()) && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
+
+// The character code that a key event types, as a key-press handler sees it:
+// Ctrl with a letter gives its control character (Ctrl+C is 3), Alt with a key
+// the key's character, keys that type nothing (arrows, Delete, function keys) 0.
+[[nodiscard]] int characterCodeOf(const QKeyEvent &event);

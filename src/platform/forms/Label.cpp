@@ -12,8 +12,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 // A caption that can also be a link, followed from the keyboard.
 class LabelWidget final : public ControlWidget<QLabel>
@@ -22,18 +20,6 @@ class LabelWidget final : public ControlWidget<QLabel>
     using ControlWidget::ControlWidget;
 
     std::function<void()> follow;
-
-  protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QLabel::paintEvent(event);
-        if (follow && hasFocus()) {
-            QStylePainter painter(this);
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-        }
-    }
 };
 
 namespace {

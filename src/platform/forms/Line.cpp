@@ -9,11 +9,11 @@
 #include <QWidget>
 #include <cmath>
 
-// The line owns its surface and so outlives it.
+// The pointer's events over it are the window's.
 class LineSurface final : public ControlWidget<QWidget>
 {
   public:
-    LineSurface(Line &owner, QWidget *parent) : ControlWidget(owner, parent), owner_(owner)
+    LineSurface(Line &owner, QWidget *parent) : ControlWidget(owner, parent)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -23,12 +23,9 @@ class LineSurface final : public ControlWidget<QWidget>
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.setPen(toQColor(owner_.color_));
+        painter.setPen(Qt::black);
         painter.drawLine(from, to);
     }
-
-  private:
-    const Line &owner_;
 };
 
 Line::Line(Form &form, QString name, Control *container)
@@ -36,27 +33,6 @@ Line::Line(Form &form, QString name, Control *container)
 {
     surface_->setFocusPolicy(Qt::NoFocus);
     attach(surface_);
-}
-
-void Line::setX1(double twips)
-{
-    x1_ = twips;
-    applyGeometry();
-}
-void Line::setY1(double twips)
-{
-    y1_ = twips;
-    applyGeometry();
-}
-void Line::setX2(double twips)
-{
-    x2_ = twips;
-    applyGeometry();
-}
-void Line::setY2(double twips)
-{
-    y2_ = twips;
-    applyGeometry();
 }
 
 void Line::setEnds(double x1, double y1, double x2, double y2)
@@ -71,12 +47,6 @@ void Line::setEnds(double x1, double y1, double x2, double y2)
 void Line::scaleGeometry(const TwipsScale &scale)
 {
     setEnds(scale.x(x1_), scale.y(y1_), scale.x(x2_), scale.y(y2_));
-}
-
-void Line::setBorderColor(ColorValue color)
-{
-    color_ = color;
-    surface_->update();
 }
 
 void Line::applyGeometry()

@@ -28,7 +28,6 @@ class MenuItem final : public Control
 
     [[nodiscard]] QAction *action() const { return action_; }
     [[nodiscard]] QString Caption() const;
-    [[nodiscard]] bool hasBox() const override { return false; }
     void setShortcut(const QKeySequence &shortcut);
     void trigger();
 

@@ -114,14 +114,6 @@ QImage PictureBox::Image() const
     return image_.isNull() ? blankImage(drawingSize()) : image_;
 }
 
-void PictureBox::Cls()
-{
-    image_ = QImage();
-    currentX_ = 0;
-    currentY_ = 0;
-    surface_->update();
-}
-
 void PictureBox::setDockedTop(bool docked)
 {
     dockedTop_ = docked;
@@ -139,7 +131,7 @@ void PictureBox::applyGeometry()
 {
     if (dockedTop_) {
         left_ = 0;
-        top_ = dockedHeightAbove();
+        top_ = ParentForm().dockedHeightAbove(this);
         width_ = ParentForm().ScaleWidth();
     }
     Control::applyGeometry();

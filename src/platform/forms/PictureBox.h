@@ -45,8 +45,6 @@ class PictureBox final : public Control
     // Draws a line of text at the current position in the box's font and
     // text colour, then moves the position to the start of the next line.
     void Print(const QString &text);
-    // Erases the drawing and puts the position back at (0, 0).
-    void Cls();
     // The drawing area inside the border, as drawn: one pixel per screen pixel,
     // at the screen's resolution.
     [[nodiscard]] QImage Image() const;

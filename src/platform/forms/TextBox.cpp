@@ -167,6 +167,8 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
         multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Its viewport's events came to the control already (TextBoxLines).
+        multi_->viewport()->setAttribute(Qt::WA_NoMousePropagation);
         QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
                          [this] { raiseChange(); });
         attach(multi_);
@@ -225,50 +227,11 @@ void TextBox::setColors(ColorValue back, ColorValue fore)
 
 void TextBox::selectAll()
 {
-    setSelStart(0);
-    setSelLength(static_cast<int>(Text().size()));
-}
-
-int TextBox::SelStart() const
-{
     if (line_) {
-        return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
-    }
-    return multi_->textCursor().selectionStart();
-}
-
-int TextBox::SelLength() const
-{
-    if (line_) {
-        return line_->selectionLength();
-    }
-    const QTextCursor cursor = multi_->textCursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
-}
-
-void TextBox::setSelStart(int start)
-{
-    const int clamped = std::clamp(start, 0, static_cast<int>(Text().size()));
-    if (line_) {
-        line_->setCursorPosition(clamped);
+        line_->setCursorPosition(0); // the caret goes to the start, then the end
+        line_->setSelection(0, static_cast<int>(line_->text().size()));
     } else {
-        QTextCursor cursor = multi_->textCursor();
-        cursor.setPosition(clamped);
-        multi_->setTextCursor(cursor);
-    }
-}
-
-void TextBox::setSelLength(int length)
-{
-    const int start = SelStart();
-    const int clamped = std::clamp(length, 0, static_cast<int>(Text().size()) - start);
-    if (line_) {
-        line_->setSelection(start, clamped);
-    } else {
-        QTextCursor cursor = multi_->textCursor();
-        cursor.setPosition(start);
-        cursor.setPosition(start + clamped, QTextCursor::KeepAnchor);
-        multi_->setTextCursor(cursor);
+        multi_->selectAll();
     }
 }
 

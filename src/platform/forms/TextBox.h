@@ -15,7 +15,6 @@ enum class TextLines
     Multi
 };
 
-// The scroll bars of a multi-line box. With a horizontal bar, lines do not wrap.
 class TextBox final : public Control
 {
   public:
@@ -34,10 +33,6 @@ class TextBox final : public Control
     void setLocked(bool readOnly);
     void setColors(ColorValue back, ColorValue fore);
 
-    [[nodiscard]] int SelStart() const;
-    [[nodiscard]] int SelLength() const;
-    void setSelStart(int start);
-    void setSelLength(int length);
     // Selects the whole text.
     void selectAll();
 
