@@ -2,7 +2,7 @@
 // system has taken it, and the largest swatch written as a bitmap file. Run
 // under scripts/with-private-cups, whose queue keeps the jobs in CUPS_JOBS.
 #include "BenchReport.h"
-#include "platform/services/LazyPrinterService.h"
+#include "platform/services/PrinterLibrary.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -68,13 +68,19 @@ bool benchPrint(const ScreenMetrics &screen)
 {
     const QImage picture = largestSwatch(screen);
     // As in the program: the first print loads the printer library.
-    LazyPrinterService printer(screen, {QStringLiteral(TINTWELL_PRINTING_DIR)});
+    PrinterLibrary library(screen, {QStringLiteral(TINTWELL_PRINTING_DIR)});
     std::vector<double> checks;
     std::vector<double> times;
     QElapsedTimer timer;
     const int before = jobsArrived();
     for (int run = 0; run < PrintRuns; ++run) {
         timer.start();
+        const OpenedPrinter opened = library.openPrinter();
+        if (!opened.printer) {
+            out() << "print: FAILED, " << opened.failure << "\n";
+            return false;
+        }
+        PrinterService &printer = *opened.printer;
         if (const OutputResult found = printer.checkDefaultPrinter(); !found.ok()) {
             out() << "print: FAILED, " << found.reason() << "\n";
             return false;

@@ -5,7 +5,7 @@
 #include "platform/services/AppInfo.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/Clock.h"
-#include "platform/services/LazyPrinterService.h"
+#include "platform/services/PrinterLibrary.h"
 #include "platform/services/QtMessageBoxService.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     QtUrlOpener urlOpener;
     SystemClock clock;
     // None of these makes a printer or a dialog before it is used.
-    LazyPrinterService printer(screen, LazyPrinterService::programFolders());
+    PrinterLibrary printer(screen, PrinterLibrary::programFolders());
     QtPictureFileWriter files(screen);
     QtWindowCalls windows;
     QtDialogCalls dialogs(windows);

@@ -12,10 +12,11 @@
 #include "platform/win32/QtWindowCalls.h"
 #include "preview/frmPrint.h"
 
+#include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPointer>
-#include <QScopedValueRollback>
 
 QString CurrentFileName;
 
@@ -86,21 +87,46 @@ QString beforeAsking(const DefaultPrinter &printer)
     return notes.join(QStringLiteral("\n\n"));
 }
 
+// The busy pointer while the command waits for the printing system; the
+// windows still answer meanwhile.
+class BusyPointer
+{
+  public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor)); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyPointer)
+};
+
+OutputResult checked(PrinterService &printer)
+{
+    const BusyPointer waiting;
+    return printer.checkDefaultPrinter();
+}
+
+OutputResult handedOver(PrinterService &printer)
+{
+    const BusyPointer waiting;
+    return printer.endDocument();
+}
+
 } // namespace
 
 void SwatchCommands::PrintColor(frmPrint &preview)
 {
-    // The windows answer while the printing system is asked: a second Print
-    // meanwhile starts nothing.
-    if (printing_) {
-        return;
-    }
-    const QScopedValueRollback busy(printing_, true);
-    const QPointer<frmPrint> open(&preview);
-    PrinterService &printer = services_.printer;
     // Asked before anything else: "print now?" when nothing can print would
     // promise a page that never comes.
-    if (const OutputResult found = printer.checkDefaultPrinter(); !found.ok()) {
+    const OpenedPrinter opened = services_.printer.openPrinter();
+    if (!opened.printer) {
+        tellNotPrinted(opened.failure, QString::fromLatin1(NoPrinterAdvice));
+        return;
+    }
+    PrinterService &printer = *opened.printer;
+    const PrinterService::Claim claim(printer);
+    if (!claim) {
+        return; // a print still waits for the printing system
+    }
+    const QPointer<frmPrint> open(&preview);
+    if (const OutputResult found = checked(printer); !found.ok()) {
         tellNotPrinted(found.reason(), QString::fromLatin1(NoPrinterAdvice));
         return;
     }
@@ -133,7 +159,7 @@ void SwatchCommands::PrintColor(frmPrint &preview)
     const float x = (static_cast<float>(printer.pageWidthTwips()) - swatchWidth) / 2;
     OutputResult printed = printer.drawPicture(picture, QPointF(x, y));
     if (printed.ok()) {
-        printed = printer.endDocument();
+        printed = handedOver(printer);
     }
     if (!printed.ok()) {
         tellNotPrinted(printed.reason(), QString::fromLatin1(JobAdvice));

@@ -10,7 +10,7 @@
 class CommonDialogCalls;
 class MessageBoxService;
 class PictureFileWriter;
-class PrinterService;
+class PrinterOpener;
 class QtWindowCalls;
 
 // The bare name of the last picture file saved in this run; empty until then.
@@ -20,7 +20,7 @@ extern QString CurrentFileName;
 // What printing and saving go through besides the message boxes.
 struct OutputServices
 {
-    PrinterService &printer;
+    PrinterOpener &printer;
     PictureFileWriter &files;
     CommonDialogCalls &dialogs;
     QtWindowCalls &windows;
@@ -53,5 +53,4 @@ class SwatchCommands final : public SwatchOutput
 
     MessageBoxService &messages_;
     OutputServices services_;
-    bool printing_ = false; // a print is waiting for the printing system
 };

@@ -5,6 +5,8 @@
 #include "support/FakeServices.h"
 #include "support/ProgramFixture.h"
 
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <string>
 
@@ -143,6 +145,11 @@ class SwatchOutputTest : public QObject
         QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
 
         QCOMPARE(fixture.calls, expectedCalls);
+        // The pointer says that the program waits while the printing system
+        // is asked, and only then.
+        QCOMPARE(fixture.printer.underBusyPointer,
+                 expectedCalls.filter(QRegularExpression(QStringLiteral("^(check|end)$"))));
+        QVERIFY(!QGuiApplication::overrideCursor());
         if (expectedCalls.contains(Asked)) {
             const MessageRequest &question = fixture.app.messages.shown.front();
             QCOMPARE(question.text, QStringLiteral("Do You Want To Print This Color"));
@@ -174,6 +181,26 @@ class SwatchOutputTest : public QObject
         const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
         QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
                  qPrintable(QString::number(bottom)));
+    }
+
+    // Without the printer's code nothing is looked for, and the person is
+    // told why as when no printer can be found.
+    void aPrinterThatCannotBeLoadedPrintsNothing()
+    {
+        OutputFixture fixture;
+        frmPrint *preview = fixture.openPreview(2);
+        QVERIFY(preview);
+        fixture.printer.openFailure =
+            QStringLiteral("the printing support could not be loaded (no library)");
+        fixture.calls.clear();
+
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+
+        QCOMPARE(fixture.calls, QStringList{Told});
+        const QString told = fixture.told().front();
+        QVERIFY2(told.startsWith("The color was not printed: the printing support could not be "
+                                 "loaded (no library).\n\nMake sure that the printing system"),
+                 qPrintable(told));
     }
 
     // A page that will not be what the person expects is announced before

@@ -1,6 +1,8 @@
 // Tintwell tests - scripted stand-ins for the services.
 #include "support/FakeServices.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <stdexcept>
 #include <utility>
 
@@ -25,6 +27,15 @@ void FakePrinterService::note(const QString &call)
     if (log) {
         log->push_back(call);
     }
+    if (const QCursor *pointer = QGuiApplication::overrideCursor();
+        pointer && pointer->shape() == Qt::BusyCursor) {
+        underBusyPointer.push_back(call);
+    }
+}
+
+OpenedPrinter FakePrinterService::openPrinter()
+{
+    return openFailure.isEmpty() ? OpenedPrinter{this, {}} : OpenedPrinter{nullptr, openFailure};
 }
 
 OutputResult FakePrinterService::checkDefaultPrinter()

@@ -34,9 +34,9 @@ class FakeMessageBoxService final : public MessageBoxService
     CallLog *log = nullptr;        // gets "message TITLE"
 };
 
-// A printer that keeps what each job drew. A reason set in one of the
-// failure fields makes that step fail with it.
-class FakePrinterService final : public PrinterService
+// A printer that keeps what each job drew, and opens as itself. A reason
+// set in one of the failure fields makes that step fail with it.
+class FakePrinterService final : public PrinterService, public PrinterOpener
 {
   public:
     struct Drawing
@@ -52,12 +52,14 @@ class FakePrinterService final : public PrinterService
     [[nodiscard]] double pageWidthTwips() override;
     OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
     OutputResult endDocument() override;
+    OpenedPrinter openPrinter() override;
 
     // A colour printer with Letter and no margins: 8.5 x 11 inches.
     DefaultPrinter printerFound{
         QStringLiteral("office"), {QStringLiteral("Letter"), false, {12240, 15840}}, true, {}};
     // Runs inside the check, as the windows' events do while a real check waits.
     std::function<void()> whileChecking;
+    QString openFailure; // as a printer library that cannot be loaded
     QString noDefaultPrinter;
     QString drawFailure;
     QString endFailure;
@@ -67,6 +69,7 @@ class FakePrinterService final : public PrinterService
     std::vector<std::vector<Drawing>> jobs; // ended and accepted
     CallLog *log =
         nullptr; // gets "check", "printer", "quality", "color", "page width", "draw", "end"
+    CallLog underBusyPointer; // the calls made while the pointer said that the program waits
 
   private:
     void note(const QString &call);

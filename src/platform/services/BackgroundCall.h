@@ -2,10 +2,8 @@
 // windows keep painting and answering input.
 #pragma once
 
-#include <QCursor>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QTimer>
 #include <functional>
@@ -45,9 +43,7 @@ std::optional<Result> runInBackground(std::function<Result()> work,
         QTimer::singleShot(static_cast<int>(deadline.remainingTime()), Qt::PreciseTimer, &loop,
                            &QEventLoop::quit);
     }
-    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     loop.exec();
-    QGuiApplication::restoreOverrideCursor();
 
     const std::lock_guard lock(shared->mutex);
     shared->waiting = nullptr;

@@ -205,7 +205,7 @@ void QtPrinterService::closeJob()
     jobFolder_.reset();
 }
 
-// The library's entry point for LazyPrinterService, which takes ownership.
+// The library's entry point for PrinterLibrary, which takes ownership.
 extern "C" Q_DECL_EXPORT PrinterService *tintwellCreatePrinterService(const ScreenMetrics &screen)
 {
     return std::make_unique<QtPrinterService>(screen).release();
