@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int LineWidth = 2;
+constexpr int LineWidth = FocusRingWidth / 2;
 
 // A band of the given width just inside the rectangle's edges.
 void band(QPainter &painter, const QRect &r, const QColor &colour)

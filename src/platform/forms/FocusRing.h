@@ -3,6 +3,9 @@
 
 class QWidget;
 
+// How far the ring reaches in from the widget's edges, in pixels.
+inline constexpr int FocusRingWidth = 4;
+
 // Draws it over the widget's own drawing, just inside its edges: a dark
 // line and a light one within it, so that one of the two stands out from
 // whatever colour the control and its window have (teal, light yellow,

@@ -3,6 +3,7 @@
 #include "platform/forms/Label.h"
 
 #include "platform/forms/ControlWidget.h"
+#include "platform/forms/FocusRing.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/Keys.h"
@@ -145,6 +146,9 @@ void Label::setLink(std::function<void()> follow)
     label_->follow = std::move(follow);
     // Reached with Tab only: a click leaves the keyboard where it was.
     label_->setFocusPolicy(label_->follow ? Qt::TabFocus : Qt::NoFocus);
+    // Room for the focus ring around the caption, which it would cover.
+    label_->setMargin(label_->follow ? FocusRingWidth : 0);
+    applyGeometry();
     renewAccessibleObject(*label_);
 }
 
@@ -170,4 +174,7 @@ void Label::applyGeometry()
         height_ = screen.toTwipsY(need.height());
     }
     Control::applyGeometry();
+    // The caption stays where it was laid out; the margin lies around it.
+    const int margin = label_->margin();
+    label_->move(label_->pos() - QPoint(margin, margin));
 }
