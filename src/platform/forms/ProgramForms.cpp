@@ -7,7 +7,7 @@
 
 void ProgramForms::add(Form *form)
 {
-    if (!contains(form)) {
+    if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) {
         forms_.emplace_back(form);
     }
 }
@@ -15,12 +15,6 @@ void ProgramForms::add(Form *form)
 void ProgramForms::remove(Form *form)
 {
     std::erase_if(forms_, [form](const QPointer<Form> &f) { return f.isNull() || f == form; });
-}
-
-bool ProgramForms::contains(const Form *form) const
-{
-    return std::any_of(forms_.begin(), forms_.end(),
-                       [form](const QPointer<Form> &f) { return f.data() == form; });
 }
 
 std::vector<QPointer<Form>> ProgramForms::inLoadOrder() const

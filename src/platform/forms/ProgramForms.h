@@ -12,7 +12,6 @@ class ProgramForms
   public:
     void add(Form *form);
     void remove(Form *form);
-    [[nodiscard]] bool contains(const Form *form) const;
     // A copy, so that unloading while walking it is safe.
     [[nodiscard]] std::vector<QPointer<Form>> inLoadOrder() const;
 
