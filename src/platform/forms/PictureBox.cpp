@@ -22,34 +22,32 @@ class PictureSurface final : public ControlWidget<QFrame>
     {
         {
             QPainter painter(this);
-            const QRect area = contentsRect();
-            painter.fillRect(rect(), toQColor(owner_.backColor_));
-            if (!owner_.image_.isNull()) {
-                painter.drawImage(area.topLeft(), owner_.image_);
-            }
-            if (!owner_.picture_.isNull()) {
-                painter.drawPixmap(pictureArea(area), owner_.picture_, owner_.picture_.rect());
-            }
+            painter.fillRect(rect(), toQColor(owner_.BackColor()));
+            owner_.paint(painter, contentsRect());
         }
         QFrame::paintEvent(event); // the border, over the drawing
     }
 
   private:
-    // The picture whole and centred in the box: at its own size, or smaller
-    // where the box, fitted to a small screen, has become smaller than it.
-    [[nodiscard]] QRectF pictureArea(const QRect &area) const
-    {
-        const QSizeF natural = owner_.picture_.deviceIndependentSize();
-        const QSizeF shown = natural.width() <= area.width() && natural.height() <= area.height()
-                                 ? natural
-                                 : natural.scaled(area.size(), Qt::KeepAspectRatio);
-        QRectF placed(QPointF(), shown);
-        placed.moveCenter(QRectF(area).center());
-        return placed;
-    }
-
     const PictureBox &owner_;
 };
+
+namespace {
+
+// The picture whole and centred in the box: at its own size, or smaller
+// where the box, fitted to a small screen, has become smaller than it.
+QRectF pictureArea(const QPixmap &picture, const QRect &area)
+{
+    const QSizeF natural = picture.deviceIndependentSize();
+    const QSizeF shown = natural.width() <= area.width() && natural.height() <= area.height()
+                             ? natural
+                             : natural.scaled(area.size(), Qt::KeepAspectRatio);
+    QRectF placed(QPointF(), shown);
+    placed.moveCenter(QRectF(area).center());
+    return placed;
+}
+
+} // namespace
 
 PictureBox::PictureBox(Form &form, QString name, Control *container)
     : Control(form, std::move(name)),
@@ -57,6 +55,16 @@ PictureBox::PictureBox(Form &form, QString name, Control *container)
 {
     surface_->setAttribute(Qt::WA_OpaquePaintEvent);
     attach(surface_);
+}
+
+void PictureBox::paint(QPainter &painter, const QRect &area) const
+{
+    if (!image_.isNull()) {
+        painter.drawImage(area.topLeft(), image_);
+    }
+    if (!picture_.isNull()) {
+        painter.drawPixmap(pictureArea(picture_, area), picture_, picture_.rect());
+    }
 }
 
 void PictureBox::setBackColor(ColorValue color)

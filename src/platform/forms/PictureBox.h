@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 class PictureSurface;
+class QPainter;
 
 enum class PictureBorder
 {
@@ -54,11 +55,14 @@ class PictureBox final : public Control
     [[nodiscard]] bool isDockedTop() const override { return dockedTop_; }
     void formResized() override;
 
+    // Draws what was drawn on the box, then its picture, into the drawing
+    // area: the box's widget paints itself with it, over its background.
+    void paint(QPainter &painter, const QRect &area) const;
+
   protected:
     void applyGeometry() override;
 
   private:
-    friend class PictureSurface;
     void fitImage();
     [[nodiscard]] QSize drawingSize() const;
     [[nodiscard]] QImage blankImage(QSize size) const;
