@@ -1,11 +1,12 @@
 // Tintwell - the Qt widget that shows a control: every event it receives goes
 // to its control first (Control::receive), which may hand it on to Qt's own.
 //
-// A key runs the form's key preview, then the control's handlers, which may
-// drop it, then the kind's own handling and Qt's. Enter and Esc that none of
-// them took press the form's default and cancel button; the key ends at the
-// control. The pointer goes to the handlers of the control under it; over the
-// bare client area it rises to the form's.
+// A key pressed runs the control's key-press handler, which may drop it,
+// then the kind's own handling and Qt's. Enter and Esc that none of them took
+// press the form's default and cancel button; the key ends at the control,
+// and its release reaches the form's key-up handler too. The pointer goes to
+// the handlers of the control under it, and no further (the widget keeps
+// what it leaves); over the bare client area it is the form's.
 #pragma once
 
 #include "platform/forms/Control.h"
