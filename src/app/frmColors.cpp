@@ -39,6 +39,7 @@ void frmColors::designWindow()
     setFixedBorder(true);
     setClientSize(9825, 6840);
     setStartUpPosition(StartUpPosition::CenterScreen);
+    setKeyPreview(true);
     setCancelButton(&cmdExit);
     setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 }

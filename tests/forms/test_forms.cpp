@@ -172,13 +172,18 @@ class FormsTest : public QObject
         QCOMPARE(form->text.Text(), QStringLiteral("1234"));
     }
 
-    void theFormHearsKeysReleasedInItsControls()
+    void keyPreviewSeesKeysOfTheFocusedControl()
     {
         auto form = shownForm();
+        form->setKeyPreview(true);
         form->text.setFocus();
         form->events.clear();
         QTest::keyClick(form->text.widget(), Qt::Key_A);
         QCOMPARE(form->events, QStringList({QStringLiteral("keyUp %1").arg(Qt::Key_A)}));
+        form->setKeyPreview(false);
+        form->events.clear();
+        QTest::keyClick(form->text.widget(), Qt::Key_B);
+        QVERIFY(form->events.isEmpty());
     }
 
     void characterCodes_data()

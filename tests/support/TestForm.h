@@ -74,6 +74,7 @@ class TestForm final : public Form
     using Form::setBackColor;
     using Form::setCancelButton;
     using Form::setDefaultButton;
+    using Form::setKeyPreview;
     using Form::setShowInTaskbar;
     using Form::setStartUpPosition;
 

@@ -247,11 +247,6 @@ void Form::setBackColor(ColorValue color)
     setWidgetColors(*this, {{QPalette::Window, color}});
 }
 
-ColorValue Form::BackColor() const
-{
-    return fromQColor(palette().color(QPalette::Window));
-}
-
 void Form::setFixedBorder(bool fixed)
 {
     fixedBorder_ = fixed;
@@ -313,11 +308,8 @@ MenuItem &Form::addMenuItem(MenuItem &menu, const QString &name, const QString &
 
 std::vector<Control *> Form::Controls() const
 {
-    std::vector<Control *> all;
-    all.reserve(controls_.size());
-    for (const auto &c : controls_) {
-        all.push_back(c.get());
-    }
+    std::vector<Control *> all(controls_.size());
+    std::ranges::transform(controls_, all.begin(), [](const auto &c) { return c.get(); });
     return all;
 }
 
@@ -333,6 +325,13 @@ Control *Form::ActiveControl() const
         }
     }
     return nullptr;
+}
+
+void Form::keyReleased(const QKeyEvent &event)
+{
+    if (keyPreview_) {
+        Form_KeyUp(event.key(), event.modifiers());
+    }
 }
 
 bool Form::pressDefaultOrCancel(const QKeyEvent &event)

@@ -78,8 +78,8 @@ class Form : public QWidget
     // The height of the containers docked along the top before the control
     // (all of them for null), in twips.
     [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
-    // A key released in any of its controls.
-    void keyReleased(const QKeyEvent &event) { Form_KeyUp(event.key(), event.modifiers()); }
+    // A key released in one of its controls: the form's, with the key preview on.
+    void keyReleased(const QKeyEvent &event);
     // Enter and Esc that no control took press the default and the cancel
     // button; false when there is none, or it is disabled.
     bool pressDefaultOrCancel(const QKeyEvent &event);
@@ -101,12 +101,12 @@ class Form : public QWidget
     // Design-time properties.
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     void setBackColor(ColorValue color);
-    [[nodiscard]] ColorValue BackColor() const;
     void setFixedBorder(bool fixed);
     // Off: the window stays out of the task bar (a dialog of the program).
     void setShowInTaskbar(bool show);
     void setClientSize(double widthTwips, double heightTwips);
     void setStartUpPosition(StartUpPosition position) { placement_.setRule(position); }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
     void setDefaultButton(CommandButton *button) { defaultButton_ = button; }
     void setCancelButton(CommandButton *button) { cancelButton_ = button; }
     [[nodiscard]] ProgramForms &programForms() const { return programForms_; }
@@ -121,7 +121,7 @@ class Form : public QWidget
     // window of the program; coming back from another program does not count.
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
-    // A key released in any control of the form, or in the form itself.
+    // With the key preview on, a key released in any control of the form.
     virtual void Form_KeyUp(int /*keyCode*/, Qt::KeyboardModifiers) {}
     // The pointer moving over the form's own background, where no control is.
     virtual void Form_MouseMove(Qt::MouseButtons, QPointF /*twips*/) {}
@@ -157,6 +157,7 @@ class Form : public QWidget
     CommandButton *cancelButton_ = nullptr;
     QEventLoop *modalLoop_ = nullptr;
     FormPlacement placement_{*this};
+    bool keyPreview_ = false;
     bool fixedBorder_ = false;
     bool showInTaskbar_ = true;
     bool loaded_ = false;

@@ -130,11 +130,6 @@ void Label::setBackColor(ColorValue color)
     setWidgetColors(*label_, {{QPalette::Window, color}});
 }
 
-ColorValue Label::BackColor() const
-{
-    return fromQColor(label_->palette().color(QPalette::Window));
-}
-
 void Label::setBuddy(Control &described)
 {
     label_->setBuddy(described.widget());

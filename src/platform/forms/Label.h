@@ -27,7 +27,6 @@ class Label final : public Control
     // fills it with its background colour.
     void setTransparent(bool transparent);
     void setBackColor(ColorValue color);
-    [[nodiscard]] ColorValue BackColor() const;
 
     // Names the control this label describes, for screen readers: a list
     // that shows only its value is then read with the label's caption.
