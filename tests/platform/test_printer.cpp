@@ -300,66 +300,41 @@ class PrinterTest : public QObject
         QTest::addColumn<QString>("paperName");
         QTest::addColumn<QRectF>("printable"); // points, on the page as it is turned
         QTest::addColumn<QString>("colorMode");
-        const QRectF a4(0, 0, 595, 842);
-        const QRectF letter(0, 0, 612, 792);
-        const QString raw = Queue;
-        QTest::newRow("A4") << raw << "iso_a4_210x297mm"
-                            << ""
-                            << "595 x 842 pts (A4)"
-                            << "A4" << a4 << "color";
-        QTest::newRow("Legal") << raw << "na_legal_8.5x14in"
-                               << ""
-                               << "612 x 1008 pts"
-                               << "Legal" << QRectF(0, 0, 612, 1008) << "color";
-        QTest::newRow("the person's Letter over the queue's A4") << raw << "iso_a4_210x297mm"
-                                                                 << "media=na_letter_8.5x11in"
-                                                                 << "612 x 792 pts (letter)"
-                                                                 << "Letter" << letter << "color";
-        QTest::newRow("an everyday name, where the printer describes no papers")
-            << raw << "iso_a4_210x297mm"
-            << "media=Legal"
-            << "612 x 1008 pts"
-            << "Legal" << QRectF(0, 0, 612, 1008) << "color";
-        QTest::newRow("a custom size")
-            << raw << "iso_a4_210x297mm"
-            << "media=Custom.100x150mm"
-            << "283 x 425 pts"
-            << "100 x 150 mm" << QRectF(0, 0, 283.465, 425.197) << "color";
-        QTest::newRow("the queue's own paper, with margins")
-            << Margins << ""
-            << ""
-            << "595 x 842 pts (A4)"
-            << "A4" << QRectF(10, 40, 555, 782) << "color";
-        QTest::newRow("an everyday name, with margins")
-            << Margins << ""
-            << "media=Letter"
-            << "612 x 792 pts (letter)"
-            << "Letter" << QRectF(10, 40, 572, 732) << "color";
-        QTest::newRow("a PPD's name in lower case")
-            << Margins << ""
-            << "media=letter"
-            << "612 x 792 pts (letter)"
-            << "Letter" << QRectF(10, 40, 572, 732) << "color";
-        QTest::newRow("a PWG name, with margins")
-            << Margins << ""
-            << "media=na_letter_8.5x11in"
-            << "612 x 792 pts (letter)"
-            << "Letter" << QRectF(10, 40, 572, 732) << "color";
+        const auto row = [](const char *name, const QString &queue, const char *queueMedia,
+                            const char *persons, const char *pageSize, const char *paperName,
+                            QRectF printable, const char *colorMode = "color") {
+            QTest::newRow(name) << queue << queueMedia << persons << pageSize << paperName
+                                << printable << colorMode;
+        };
+        const char *a4 = "iso_a4_210x297mm";
+        const char *a4Page = "595 x 842 pts (A4)";
+        const char *letterPage = "612 x 792 pts (letter)";
+        const char *legalPage = "612 x 1008 pts";
+        const QRectF letterWithMargins(10, 40, 572, 732);
+        row("A4", Queue, a4, "", a4Page, "A4", {0, 0, 595, 842});
+        row("Legal", Queue, "na_legal_8.5x14in", "", legalPage, "Legal", {0, 0, 612, 1008});
+        row("the person's Letter over the queue's A4", Queue, a4, "media=na_letter_8.5x11in",
+            letterPage, "Letter", {0, 0, 612, 792});
+        row("an everyday name, where the printer describes no papers", Queue, a4, "media=Legal",
+            legalPage, "Legal", {0, 0, 612, 1008});
+        row("a custom size", Queue, a4, "media=Custom.100x150mm", "283 x 425 pts", "100 x 150 mm",
+            {0, 0, 283.465, 425.197});
+        row("the queue's own paper, with margins", Margins, "", "", a4Page, "A4",
+            {10, 40, 555, 782});
+        row("an everyday name, with margins", Margins, "", "media=Letter", letterPage, "Letter",
+            letterWithMargins);
+        row("a PPD's name in lower case", Margins, "", "media=letter", letterPage, "Letter",
+            letterWithMargins);
+        row("a PWG name, with margins", Margins, "", "media=na_letter_8.5x11in", letterPage,
+            "Letter", letterWithMargins);
         // Turned a quarter to the left the paper's bottom edge is the page's
         // left; to the right, its top edge.
-        QTest::newRow("landscape") << Margins << ""
-                                   << "media=Letter orientation-requested=4"
-                                   << "792 x 612 pts (letter)"
-                                   << "Letter" << QRectF(20, 10, 732, 572) << "color";
-        QTest::newRow("reverse landscape") << Margins << ""
-                                           << "media=Letter orientation-requested=5"
-                                           << "792 x 612 pts (letter)"
-                                           << "Letter" << QRectF(40, 30, 732, 572) << "color";
-        QTest::newRow("a printer without colour is asked for its greys")
-            << Grey << ""
-            << ""
-            << "595 x 842 pts (A4)"
-            << "A4" << QRectF(10, 40, 555, 782) << "monochrome";
+        row("landscape", Margins, "", "media=Letter orientation-requested=4",
+            "792 x 612 pts (letter)", "Letter", {20, 10, 732, 572});
+        row("reverse landscape", Margins, "", "media=Letter orientation-requested=5",
+            "792 x 612 pts (letter)", "Letter", {40, 30, 732, 572});
+        row("a printer without colour is asked for its greys", Grey, "", "", a4Page, "A4",
+            {10, 40, 555, 782}, "monochrome");
     }
 
     void printsOnePageAtNaturalSize()
@@ -443,23 +418,19 @@ class PrinterTest : public QObject
     void aPaperThePrinterLacksIsNamed_data()
     {
         QTest::addColumn<QString>("personsMedia");
-        QTest::addColumn<QString>("insteadOf");
-        QTest::newRow("a paper of another size") << "Legal"
-                                                 << "Legal";
-        QTest::newRow("a name no paper has") << "Napkin"
-                                             << "Napkin";
+        QTest::newRow("a paper of another size") << "Legal";
+        QTest::newRow("a name no paper has") << "Napkin";
     }
 
     void aPaperThePrinterLacksIsNamed()
     {
         QFETCH(QString, personsMedia);
-        QFETCH(QString, insteadOf);
         writePersonsOptions(QStringLiteral("Default %1 media=%2\n").arg(Margins, personsMedia));
         const FakeScreenMetrics screen;
         QtPrinterService printer(screen);
         QVERIFY(printer.checkDefaultPrinter().ok());
         const DefaultPrinter found = printer.defaultPrinter();
-        QCOMPARE(found.paperInsteadOf, insteadOf);
+        QCOMPARE(found.paperInsteadOf, personsMedia);
         QCOMPARE(found.paper.name, QStringLiteral("A4")); // the printer's own default
     }
 
@@ -473,26 +444,17 @@ class PrinterTest : public QObject
         QTest::addColumn<QString>("persons");
         QTest::addColumn<QString>("systems");
         QTest::addColumn<QString>("found"); // the printer, or the start of the failure
-        QTest::newRow("the printing system's") << ""
-                                               << ""
-                                               << ""
-                                               << "" << Queue;
-        QTest::newRow("the system's lpoptions") << ""
-                                                << ""
-                                                << "" << Margins << Margins;
-        QTest::newRow("the person's over the system's") << ""
-                                                        << "" << Grey << Margins << Grey;
-        QTest::newRow("PRINTER over the person's") << "" << Margins << Grey << "" << Margins;
-        QTest::newRow("PRINTER=lp is no choice") << ""
-                                                 << "lp" << Grey << "" << Grey;
-        QTest::newRow("LPDEST over PRINTER") << Grey << Margins << ""
-                                             << "" << Grey;
+        const QString none;
+        QTest::newRow("the printing system's") << none << none << none << none << Queue;
+        QTest::newRow("the system's lpoptions") << none << none << none << Margins << Margins;
+        QTest::newRow("the person's over the system's") << none << none << Grey << Margins << Grey;
+        QTest::newRow("PRINTER over the person's") << none << Margins << Grey << none << Margins;
+        QTest::newRow("PRINTER=lp is no choice")
+            << none << QStringLiteral("lp") << Grey << none << Grey;
+        QTest::newRow("LPDEST over PRINTER") << Grey << Margins << none << none << Grey;
         QTest::newRow("a default nobody can find")
-            << "nowhere"
-            << ""
-            << ""
-            << ""
-            << "the default printer \"nowhere\", set by LPDEST, cannot be found";
+            << QStringLiteral("nowhere") << none << none << none
+            << QStringLiteral("the default printer \"nowhere\", set by LPDEST, cannot be found");
     }
 
     void theDefaultIsTakenInLpsOrder()

@@ -73,6 +73,8 @@ class SwatchOutputTest : public QObject
     {
         QTest::addColumn<int>("height");
         QTest::addColumn<QString>("paper"); // name|printable width|height in twips|mm or in
+        // Why no printer is found: when the printer's code cannot be loaded
+        // ("the printing support ..."), or when the check finds none.
         QTest::addColumn<QString>("noPrinter");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("endFailure");
@@ -93,6 +95,11 @@ class SwatchOutputTest : public QObject
             << 2 << letter << "no printer is set as the default printer" << true << "" << false
             << QStringList{"check", Told}
             << "The color was not printed: no printer is set as the default printer.\n\n";
+        QTest::newRow("the printer's code cannot be loaded: nothing is looked for")
+            << 2 << letter << "the printing support could not be loaded (no library)" << true << ""
+            << false << QStringList{Told}
+            << "The color was not printed: the printing support could not be loaded (no "
+               "library).\n\nMake sure that the printing system";
         QTest::newRow("the queue refuses the job")
             << 2 << letter << "" << true << "the printer \"office\" did not take the job: stopped."
             << false << printed + QStringList{Told}
@@ -136,7 +143,8 @@ class SwatchOutputTest : public QObject
                 QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
             };
         }
-        fixture.printer.noDefaultPrinter = noPrinter;
+        const bool notLoaded = noPrinter.startsWith(QLatin1String("the printing support"));
+        (notLoaded ? fixture.printer.openFailure : fixture.printer.noDefaultPrinter) = noPrinter;
         fixture.printer.endFailure = endFailure;
         fixture.app.messages.answers = {yes ? MsgResult::Yes : MsgResult::No};
         const QImage swatch = preview->picColor.Image();
@@ -181,26 +189,6 @@ class SwatchOutputTest : public QObject
         const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
         QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
                  qPrintable(QString::number(bottom)));
-    }
-
-    // Without the printer's code nothing is looked for, and the person is
-    // told why as when no printer can be found.
-    void aPrinterThatCannotBeLoadedPrintsNothing()
-    {
-        OutputFixture fixture;
-        frmPrint *preview = fixture.openPreview(2);
-        QVERIFY(preview);
-        fixture.printer.openFailure =
-            QStringLiteral("the printing support could not be loaded (no library)");
-        fixture.calls.clear();
-
-        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
-
-        QCOMPARE(fixture.calls, QStringList{Told});
-        const QString told = fixture.told().front();
-        QVERIFY2(told.startsWith("The color was not printed: the printing support could not be "
-                                 "loaded (no library).\n\nMake sure that the printing system"),
-                 qPrintable(told));
     }
 
     // A page that will not be what the person expects is announced before
