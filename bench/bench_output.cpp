@@ -2,6 +2,7 @@
 // system has taken it, and the largest swatch written as a bitmap file. Run
 // under scripts/with-private-cups, whose queue keeps the jobs in CUPS_JOBS.
 #include "BenchReport.h"
+#include "platform/services/PasswordPrompt.h"
 #include "platform/services/PrinterLibrary.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
@@ -64,11 +65,19 @@ double floorMs()
 // One print command's work: the check and the settings before the question,
 // then from Yes the page width, the picture and the end of the job, until
 // CUPS has accepted it.
+// The private queue asks for no password.
+class NoPasswords final : public PasswordPrompt
+{
+  public:
+    std::optional<Credentials> ask(const PasswordRequest &) override { return std::nullopt; }
+};
+
 bool benchPrint(const ScreenMetrics &screen)
 {
     const QImage picture = largestSwatch(screen);
     // As in the program: the first print loads the printer library.
-    PrinterLibrary library(screen, {QStringLiteral(TINTWELL_PRINTING_DIR)});
+    NoPasswords passwords;
+    PrinterLibrary library(screen, passwords, {QStringLiteral(TINTWELL_PRINTING_DIR)});
     std::vector<double> checks;
     std::vector<double> times;
     QElapsedTimer timer;
@@ -80,11 +89,14 @@ bool benchPrint(const ScreenMetrics &screen)
             out() << "print: FAILED, " << opened.failure << "\n";
             return false;
         }
-        PrinterService &printer = *opened.printer;
-        if (const OutputResult found = printer.checkDefaultPrinter(); !found.ok()) {
-            out() << "print: FAILED, " << found.reason() << "\n";
+        const CheckedPrinter found = opened.printer->checkDefaultPrinter();
+        if (!found.job) {
+            out() << "print: FAILED, " << found.failure << "\n";
             return false;
         }
+        PrintJob &printer = *found.job;
+        // As the command does before the question: the paper, the state.
+        (void)printer.printer();
         printer.setHighQuality();
         printer.setColorOutput();
         checks.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);

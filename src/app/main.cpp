@@ -7,6 +7,7 @@
 #include "platform/services/Clock.h"
 #include "platform/services/PrinterLibrary.h"
 #include "platform/services/QtMessageBoxService.h"
+#include "platform/services/QtPasswordPrompt.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/SingleInstance.h"
@@ -60,7 +61,8 @@ int main(int argc, char *argv[])
     QtUrlOpener urlOpener;
     SystemClock clock;
     // None of these makes a printer or a dialog before it is used.
-    PrinterLibrary printer(screen, PrinterLibrary::programFolders());
+    QtPasswordPrompt passwords;
+    PrinterLibrary printer(screen, passwords, PrinterLibrary::programFolders());
     QtPictureFileWriter files(screen);
     QtWindowCalls windows;
     QtDialogCalls dialogs(windows);

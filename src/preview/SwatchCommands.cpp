@@ -68,11 +68,31 @@ QString doesNotFit(QSizeF swatch, double top, const PrinterPaper &paper)
              size(printable, metric));
 }
 
+const char *const RefusingAdvice =
+    "Make another printer the default (lpoptions -d NAME, or the desktop's printer settings), "
+    "or ask whoever looks after this printer to let it accept jobs again; then print the color "
+    "again.";
+const char *const FailedAdvice =
+    "Check that the printer is switched on, has paper and is connected, then print the color "
+    "again.";
+
+// CUPS's own words, where it gave any, as a quotation.
+QString quoted(const QString &words)
+{
+    return words.isEmpty() ? QString() : QStringLiteral(": \"%1\"").arg(words);
+}
+
 // What the person should know before saying yes: a page that will not be
-// quite what they expect. Empty when there is nothing to say.
+// quite what they expect, or not yet. Empty when there is nothing to say.
 QString beforeAsking(const DefaultPrinter &printer)
 {
     QStringList notes;
+    if (printer.stopped) {
+        notes << QStringLiteral("The printer \"%1\" is paused%2. The color will be printed when "
+                                "the printer is resumed (in the desktop's printer settings, or "
+                                "with cupsenable %1).")
+                     .arg(printer.name, quoted(printer.stateMessage));
+    }
     if (!printer.paperInsteadOf.isEmpty()) {
         notes << QStringLiteral("The printer \"%1\" has no paper \"%2\": the color will be "
                                 "printed on \"%3\".")
@@ -87,26 +107,68 @@ QString beforeAsking(const DefaultPrinter &printer)
     return notes.join(QStringLiteral("\n\n"));
 }
 
-// The busy pointer while the command waits for the printing system; the
-// windows still answer meanwhile.
-class BusyPointer
+// How a job that the printing system took ended, where the person must
+// know: nothing for one that printed or that someone cancelled.
+MessageRequest jobEnded(const QString &printer, const JobOutcome &outcome)
+{
+    const QString said = outcome.printerMessage.isEmpty()
+                             ? QString()
+                             : QStringLiteral(": %1").arg(outcome.printerMessage);
+    const QString text =
+        outcome.end == JobOutcome::End::Aborted
+            ? QStringLiteral(
+                  "The color was not printed: the printer \"%1\" failed the job%2.\n\n%3")
+                  .arg(printer, said, QString::fromLatin1(FailedAdvice))
+            : QStringLiteral("The color was not printed yet: the printer \"%1\" stopped%2, and "
+                             "the color waits in its queue.\n\nCheck that the printer is switched "
+                             "on, has paper and is connected, then resume it (in the desktop's "
+                             "printer settings, or with cupsenable %1): the color will then be "
+                             "printed.")
+                  .arg(printer, said);
+    return {text, QStringLiteral("Tintwell"), MsgIcon::Exclamation, MsgButtons::OK};
+}
+
+// While the command waits for the printing system: the busy pointer, and
+// the preview's commands that would start another print or change the
+// swatch stand still; the windows still answer meanwhile.
+class WaitingForPrinter
 {
   public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor)); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(BusyPointer)
+    explicit WaitingForPrinter(frmPrint &preview) : preview_(&preview)
+    {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        preview.setWaitingForPrinter(true);
+    }
+    ~WaitingForPrinter()
+    {
+        QGuiApplication::restoreOverrideCursor();
+        if (preview_) {
+            preview_->setWaitingForPrinter(false);
+        }
+    }
+    Q_DISABLE_COPY_MOVE(WaitingForPrinter)
+
+  private:
+    QPointer<frmPrint> preview_;
 };
 
-OutputResult checked(PrinterService &printer)
+// A preview that was closed or put away while the command waited or asked:
+// the print it started is over. (A closed one goes only later.)
+bool stillOpen(const QPointer<frmPrint> &preview)
 {
-    const BusyPointer waiting;
+    return preview && preview->isVisible();
+}
+
+CheckedPrinter checked(PrinterService &printer, frmPrint &preview)
+{
+    const WaitingForPrinter waiting(preview);
     return printer.checkDefaultPrinter();
 }
 
-OutputResult handedOver(PrinterService &printer)
+OutputResult handedOver(PrintJob &job, frmPrint &preview)
 {
-    const BusyPointer waiting;
-    return printer.endDocument();
+    const WaitingForPrinter waiting(preview);
+    return job.endDocument();
 }
 
 } // namespace
@@ -120,50 +182,64 @@ void SwatchCommands::PrintColor(frmPrint &preview)
         tellNotPrinted(opened.failure, QString::fromLatin1(NoPrinterAdvice));
         return;
     }
-    PrinterService &printer = *opened.printer;
-    const PrinterService::Claim claim(printer);
-    if (!claim) {
-        return; // a print still waits for the printing system
-    }
     const QPointer<frmPrint> open(&preview);
-    if (const OutputResult found = checked(printer); !found.ok()) {
-        tellNotPrinted(found.reason(), QString::fromLatin1(NoPrinterAdvice));
+    // The job, from here to its hand-over: the printer and paper its page is
+    // laid out on are this print's own, whatever another print finds.
+    const CheckedPrinter found = checked(*opened.printer, preview);
+    if (!found.job) {
+        tellNotPrinted(found.failure, QString::fromLatin1(NoPrinterAdvice));
         return;
     }
-    if (!open) {
+    if (!stillOpen(open)) {
         return; // the preview was closed while the printer was looked for
+    }
+    PrintJob &job = *found.job;
+    const DefaultPrinter &printer = job.printer();
+    if (!printer.accepting) {
+        tellNotPrinted(QStringLiteral("the printer \"%1\" does not accept jobs%2")
+                           .arg(printer.name, quoted(printer.stateMessage)),
+                       QString::fromLatin1(RefusingAdvice));
+        return;
     }
     const float y = 1000 * YFactor;
     const QSizeF swatch(preview.picColor.Width(), preview.picColor.Height());
-    const DefaultPrinter found = printer.defaultPrinter();
-    if (const QString why = doesNotFit(swatch, y, found.paper); !why.isEmpty()) {
+    if (const QString why = doesNotFit(swatch, y, printer.paper); !why.isEmpty()) {
         tellNotPrinted(why, QString::fromLatin1(SmallerAdvice));
         return;
     }
-    printer.setHighQuality();
-    printer.setColorOutput();
+    job.setHighQuality();
+    job.setColorOutput();
     const QImage picture = preview.picColor.Image();
-    if (const QString note = beforeAsking(found); !note.isEmpty()) {
+    if (const QString note = beforeAsking(printer); !note.isEmpty()) {
         messages_.show({note, QStringLiteral("Tintwell"), MsgIcon::Information, MsgButtons::OK});
-        if (!open) {
+        if (!stillOpen(open)) {
             return;
         }
     }
     const MsgResult answer =
         messages_.show({QStringLiteral("Do You Want To Print This Color"),
                         QStringLiteral("PRINT NOW?"), MsgIcon::None, MsgButtons::YesNo});
-    if (answer != MsgResult::Yes || !open) {
+    if (answer != MsgResult::Yes || !stillOpen(open)) {
         return;
     }
     const auto swatchWidth = static_cast<float>(preview.picColor.Width());
-    const float x = (static_cast<float>(printer.pageWidthTwips()) - swatchWidth) / 2;
-    OutputResult printed = printer.drawPicture(picture, QPointF(x, y));
+    const float x = (static_cast<float>(job.pageWidthTwips()) - swatchWidth) / 2;
+    OutputResult printed = job.drawPicture(picture, QPointF(x, y));
     if (printed.ok()) {
-        printed = handedOver(printer);
+        printed = handedOver(job, preview);
     }
     if (!printed.ok()) {
-        tellNotPrinted(printed.reason(), QString::fromLatin1(JobAdvice));
+        tellNotPrinted(printed.reason(), printed.whatToDo().isEmpty()
+                                             ? QString::fromLatin1(JobAdvice)
+                                             : printed.whatToDo());
+        return;
     }
+    job.follow([&messages = messages_, name = printer.name](const JobOutcome &outcome) {
+        if (outcome.end == JobOutcome::End::Aborted ||
+            outcome.end == JobOutcome::End::QueueStopped) {
+            messages.show(jobEnded(name, outcome));
+        }
+    });
 }
 
 void SwatchCommands::tellNotPrinted(const QString &reason, const QString &whatToDo)

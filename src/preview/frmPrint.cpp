@@ -10,6 +10,9 @@
 #include "preview/SwatchOutput.h"
 #include "preview/frmPrintSetup.h"
 
+#include <QApplication>
+#include <initializer_list>
+
 namespace {
 
 constexpr ColorValue ToolbarColor = RGB(255, 255, 192);
@@ -187,6 +190,22 @@ void frmPrint::DrawSwatch()
     picColor.setAccessibleName(QStringLiteral("Swatch, red %1, green %2, blue %3")
                                    .arg(amounts.red, amounts.green, amounts.blue));
     Refresh();
+}
+
+void frmPrint::setWaitingForPrinter(bool waiting)
+{
+    // The key a person pressed Print with goes back to Print afterwards.
+    QWidget *focused = QApplication::focusWidget();
+    for (Control *command :
+         std::initializer_list<Control *>{&cmdPrint, &mnuPrint, &cmdResize, &mnuPrintSetUp,
+                                          &cmdChangeColor, &mnuReset, &cmdSave}) {
+        command->setEnabled(!waiting);
+    }
+    if (waiting) {
+        focusBeforeWait_ = focused;
+    } else if (focusBeforeWait_ && isActiveWindow()) {
+        focusBeforeWait_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmPrint::resetColor()

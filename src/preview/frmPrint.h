@@ -8,6 +8,8 @@
 #include "platform/forms/MenuItem.h"
 #include "platform/forms/PictureBox.h"
 
+#include <QPointer>
+
 class PreviewLinks;
 class SwatchOutput;
 
@@ -29,6 +31,10 @@ class frmPrint final : public Form
     void DrawSwatch();
     // The title bar's text ("Preview Color" until something replaces it).
     using Form::setCaption;
+    // While a print waits for the printing system, the commands that would
+    // change or leave the swatch it prints (print, change size, reset the
+    // colour, save) take nothing; Exit, Close and Refresh still work.
+    void setWaitingForPrinter(bool waiting);
 
     // The swatch; its Image() is what the window shows, prints and saves.
     PictureBox &picColor = add<PictureBox>(QStringLiteral("picColor"));
@@ -69,4 +75,5 @@ class frmPrint final : public Form
     void endProgram();
 
     PreviewServices services_;
+    QPointer<QWidget> focusBeforeWait_;
 };

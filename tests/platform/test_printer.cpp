@@ -1,6 +1,7 @@
 // Tintwell tests - the real printer service against a private CUPS scheduler
 // (scripts/with-private-cups), whose default queue keeps each job's PDF in
 // the folder CUPS_JOBS names. The page is read back with poppler's tools.
+#include "platform/services/PasswordPrompt.h"
 #include "platform/services/PrinterLibrary.h"
 #include "platform/services/QtPrinterService.h"
 #include "support/FakeServices.h"
@@ -100,6 +101,23 @@ QImage swatchPicture()
     QPainter(&picture).fillRect(0, 0, 12, 8, Corner);
     return picture;
 }
+
+// Answers the print server's questions for a password as scripted, and
+// keeps what it was asked.
+class ScriptedPasswords final : public PasswordPrompt
+{
+  public:
+    std::optional<Credentials> ask(const PasswordRequest &request) override
+    {
+        asked.push_back(request);
+        if (answers.isEmpty()) {
+            return std::nullopt; // Cancel
+        }
+        return Credentials{.user = request.user, .password = answers.takeFirst()};
+    }
+    QStringList answers;
+    std::vector<PasswordRequest> asked;
+};
 
 struct Found
 {
@@ -252,6 +270,7 @@ class PrinterTest : public QObject
     Q_OBJECT
 
     QTemporaryDir ppdFolder;
+    ScriptedPasswords passwords;
 
   private slots:
     // Two queues beside the raw one, from a PPD of the test's own: one whose
@@ -353,11 +372,12 @@ class PrinterTest : public QObject
         }
         writePersonsOptions(QStringLiteral("Default %1 %2\n").arg(queue, persons));
         const FakeScreenMetrics screen(1024, 768, 15);
-        QtPrinterService printer(screen);
-        QVERIFY(printer.checkDefaultPrinter().ok());
-        QVERIFY2(!QGuiApplication::overrideCursor(), "the busy pointer stays after the answer");
+        QtPrinterService service(screen, passwords);
+        CheckedPrinter checked = service.checkDefaultPrinter();
+        QVERIFY2(checked.job, qPrintable(checked.failure));
         QFile::remove(personsOptions());
-        const DefaultPrinter found = printer.defaultPrinter();
+        PrintJob &printer = *checked.job;
+        const DefaultPrinter found = printer.printer();
         QCOMPARE(found.name, queue);
         QCOMPARE(found.paper.name, paperName);
         QCOMPARE(found.paperInsteadOf, QString());
@@ -376,7 +396,6 @@ class PrinterTest : public QObject
         QVERIFY2(drawn.ok(), qPrintable(drawn.reason()));
         const OutputResult ended = printer.endDocument();
         QVERIFY2(ended.ok(), qPrintable(ended.reason()));
-        QVERIFY(!QGuiApplication::overrideCursor());
         QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
 
         const QString pdf = latestJob();
@@ -408,8 +427,10 @@ class PrinterTest : public QObject
                                 .arg(expected.y())));
 
         // A second job on the same printer is a second job, not a second page.
-        QVERIFY(printer.drawPicture(swatchPicture(), at).ok());
-        QVERIFY(printer.endDocument().ok());
+        const CheckedPrinter again = service.checkDefaultPrinter();
+        QVERIFY(again.job);
+        QVERIFY(again.job->drawPicture(swatchPicture(), at).ok());
+        QVERIFY(again.job->endDocument().ok());
         QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 2, 15000);
     }
 
@@ -427,9 +448,10 @@ class PrinterTest : public QObject
         QFETCH(QString, personsMedia);
         writePersonsOptions(QStringLiteral("Default %1 media=%2\n").arg(Margins, personsMedia));
         const FakeScreenMetrics screen;
-        QtPrinterService printer(screen);
-        QVERIFY(printer.checkDefaultPrinter().ok());
-        const DefaultPrinter found = printer.defaultPrinter();
+        QtPrinterService printer(screen, passwords);
+        const CheckedPrinter checked = printer.checkDefaultPrinter();
+        QVERIFY2(checked.job, qPrintable(checked.failure));
+        const DefaultPrinter found = checked.job->printer();
         QCOMPARE(found.paperInsteadOf, personsMedia);
         QCOMPARE(found.paper.name, QStringLiteral("A4")); // the printer's own default
     }
@@ -482,15 +504,15 @@ class PrinterTest : public QObject
             qputenv("PRINTER", printerVariable.toUtf8());
         }
         const FakeScreenMetrics screen;
-        QtPrinterService printer(screen);
-        const OutputResult checked = printer.checkDefaultPrinter();
+        QtPrinterService printer(screen, passwords);
+        const CheckedPrinter checked = printer.checkDefaultPrinter();
         if (found.contains(QLatin1Char(' '))) {
-            QVERIFY(!checked.ok());
-            QVERIFY2(checked.reason().startsWith(found), qPrintable(checked.reason()));
+            QVERIFY(!checked.job);
+            QVERIFY2(checked.failure.startsWith(found), qPrintable(checked.failure));
             return;
         }
-        QVERIFY2(checked.ok(), qPrintable(checked.reason()));
-        QCOMPARE(printer.defaultPrinter().name, found);
+        QVERIFY2(checked.job, qPrintable(checked.failure));
+        QCOMPARE(checked.job->printer().name, found);
     }
 
     // While the printing system is asked the program's events go on (the
@@ -501,17 +523,23 @@ class PrinterTest : public QObject
     void aSilentPrintingSystemFreezesNothing_data()
     {
         QTest::addColumn<bool>("silentAtCheck");
-        QTest::addColumn<int>("answerDelay"); // ms; -1: no answer at all
-        QTest::addColumn<int>("checkLimit");  // ms
-        QTest::addColumn<QString>("givenUp"); // empty: printed
+        QTest::addColumn<int>("answerDelay");   // ms; -1: no answer at all
+        QTest::addColumn<int>("checkLimit");    // ms
+        QTest::addColumn<int>("handOverLimit"); // ms
+        QTest::addColumn<QString>("givenUp");   // empty: printed
         const QString silent =
             QStringLiteral("the printing system (CUPS) has not answered for 1.5 seconds");
-        QTest::newRow("silent when the printer is looked for") << true << -1 << 10000 << silent;
-        QTest::newRow("silent when the job is handed over") << false << -1 << 10000 << silent;
-        QTest::newRow("late but answering") << true << 400 << 10000 << "";
+        QTest::newRow("silent when the printer is looked for")
+            << true << -1 << 10000 << 10000 << silent;
+        QTest::newRow("silent when the job is handed over")
+            << false << -1 << 10000 << 10000 << silent;
+        QTest::newRow("late but answering") << true << 400 << 10000 << 10000 << "";
         QTest::newRow("each answer in time, too late in all")
-            << true << 1200 << 2000
+            << true << 1200 << 2000 << 10000
             << "the printing system (CUPS) did not find the default printer within 2 seconds";
+        QTest::newRow("each answer in time, the hand-over too late in all")
+            << false << 1200 << 10000 << 2000
+            << "the printing system (CUPS) did not take the job within 2 seconds";
     }
 
     void aSilentPrintingSystemFreezesNothing()
@@ -519,13 +547,18 @@ class PrinterTest : public QObject
         QFETCH(bool, silentAtCheck);
         QFETCH(int, answerDelay);
         QFETCH(int, checkLimit);
+        QFETCH(int, handOverLimit);
         QFETCH(QString, givenUp);
         const QByteArray realServer = qgetenv("CUPS_SERVER");
         Relay relay(answerDelay < 0 ? QString() : QString::fromLocal8Bit(realServer),
                     qMax(answerDelay, 0));
         const FakeScreenMetrics screen;
         constexpr std::chrono::milliseconds patience{1500};
-        QtPrinterService printer(screen, patience, std::chrono::milliseconds(checkLimit));
+        QtPrinterService printer(screen, passwords,
+                                 {.patience = patience,
+                                  .checkLimit = std::chrono::milliseconds(checkLimit),
+                                  .handOverLimit = std::chrono::milliseconds(handOverLimit),
+                                  .followEvery = std::chrono::seconds(3)});
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
@@ -534,17 +567,17 @@ class PrinterTest : public QObject
 
         qputenv("CUPS_SERVER", silentAtCheck ? relay.path() : realServer);
         waited.start();
-        OutputResult result = printer.checkDefaultPrinter();
-        if (result.ok()) {
+        const CheckedPrinter checked = printer.checkDefaultPrinter();
+        OutputResult result = OutputResult::failure(checked.failure);
+        if (checked.job) {
             qputenv("CUPS_SERVER", relay.path());
-            QVERIFY(printer.drawPicture(swatchPicture(), {0, 0}).ok());
+            QVERIFY(checked.job->drawPicture(swatchPicture(), {0, 0}).ok());
             waited.start();
-            result = printer.endDocument();
+            result = checked.job->endDocument();
         }
         qputenv("CUPS_SERVER", realServer);
 
         QVERIFY2(ticks >= waited.elapsed() / 100, qPrintable(QString::number(ticks)));
-        QVERIFY2(!QGuiApplication::overrideCursor(), "the busy pointer stays after the answer");
         if (givenUp.isEmpty()) {
             QVERIFY2(result.ok(), qPrintable(result.reason()));
             return;
@@ -574,8 +607,10 @@ class PrinterTest : public QObject
                          {Queue}));
         const auto accept = qScopeGuard([] { runAdmin(QStringLiteral("cupsaccept"), {Queue}); });
         const FakeScreenMetrics screen;
-        QtPrinterService printer(screen);
-        QVERIFY(printer.checkDefaultPrinter().ok());
+        QtPrinterService service(screen, passwords);
+        const CheckedPrinter checked = service.checkDefaultPrinter();
+        QVERIFY(checked.job);
+        PrintJob &printer = *checked.job;
         printer.setHighQuality();
         QVERIFY(printer.drawPicture(swatchPicture(), {0, 0}).ok());
         const QByteArray realServer = qgetenv("CUPS_SERVER");
@@ -610,7 +645,7 @@ class PrinterTest : public QObject
         QFETCH(QString, folder);
         QFETCH(bool, found);
         const FakeScreenMetrics screen;
-        PrinterLibrary library(screen, folder.split(QLatin1Char(':')));
+        PrinterLibrary library(screen, passwords, folder.split(QLatin1Char(':')));
         const OpenedPrinter opened = library.openPrinter();
         QCOMPARE(opened.printer != nullptr, found);
         if (!found) {
@@ -624,8 +659,9 @@ class PrinterTest : public QObject
             return;
         }
         QCOMPARE(library.openPrinter().printer, opened.printer); // loaded once
-        PrinterService &printer = *opened.printer;
-        QVERIFY(printer.checkDefaultPrinter().ok());
+        const CheckedPrinter checked = opened.printer->checkDefaultPrinter();
+        QVERIFY(checked.job);
+        PrintJob &printer = *checked.job;
         printer.setHighQuality();
         const int before = jobFiles().size();
         QVERIFY(printer.drawPicture(swatchPicture(), {0, 0}).ok());
@@ -638,10 +674,10 @@ class PrinterTest : public QObject
     {
         QVERIFY(runAdmin(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue}));
         const FakeScreenMetrics screen;
-        QtPrinterService printer(screen);
-        const OutputResult checked = printer.checkDefaultPrinter();
-        QVERIFY(!checked.ok());
-        QVERIFY(!checked.reason().isEmpty());
+        QtPrinterService printer(screen, passwords);
+        const CheckedPrinter checked = printer.checkDefaultPrinter();
+        QVERIFY(!checked.job);
+        QVERIFY(!checked.failure.isEmpty());
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <initializer_list>
 #include <string>
 
 using namespace std::string_literals;
@@ -84,7 +85,8 @@ class SwatchOutputTest : public QObject
 
         const QString letter = QStringLiteral("Letter|12240|15840|in");
         const QStringList settings{"check", "printer", "quality", "color", Asked};
-        const QStringList printed = settings + QStringList{"page width", "draw", "end"};
+        const QStringList handedOver = settings + QStringList{"page width", "draw", "end"};
+        const QStringList printed = handedOver + QStringList{"follow"};
         QTest::newRow("Yes prints the 2 x 2 swatch")
             << 2 << letter << "" << true << "" << false << printed << "";
         QTest::newRow("height 9 ends above 13600 twips")
@@ -102,9 +104,12 @@ class SwatchOutputTest : public QObject
                "library).\n\nMake sure that the printing system";
         QTest::newRow("the queue refuses the job")
             << 2 << letter << "" << true << "the printer \"office\" did not take the job: stopped."
-            << false << printed + QStringList{Told}
+            << false << handedOver + QStringList{Told}
             << "The color was not printed: the printer \"office\" did not take the job: "
                "stopped.\n\n";
+        QTest::newRow("a swatch exactly as wide as the printable area prints")
+            << 2 << "Narrow|2800|15840|in"
+            << "" << true << "" << false << printed << "";
         QTest::newRow("height 9 is too tall for A5: not asked, not clipped")
             << 9 << "A5|7670|11186|mm"
             << "" << true << "" << false << QStringList{"check", "printer", Told}
@@ -185,18 +190,22 @@ class SwatchOutputTest : public QObject
         // On a 1024 x 768 screen the factors are 1: the outer width is 2800
         // twips, the top 1000 twips down the printable area.
         QCOMPARE(preview->picColor.Width(), 2800.0);
-        QCOMPARE(job.front().topLeftTwips, QPointF((12240 - 2800) / 2.0, 1000));
+        QCOMPARE(job.front().topLeftTwips, QPointF((paperParts[1].toDouble() - 2800) / 2.0, 1000));
         const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
         QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
                  qPrintable(QString::number(bottom)));
     }
 
-    // A page that will not be what the person expects is announced before
-    // the question, in one message; the page still prints on Yes.
+    // A page that will not be what the person expects, or not yet, is
+    // announced before the question, in one message; the page still prints
+    // on Yes. A printer that refuses jobs is said instead of the question.
     void toldBeforeAsked_data()
     {
         QTest::addColumn<bool>("color");
         QTest::addColumn<QString>("insteadOf");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<bool>("accepting");
+        QTest::addColumn<QString>("stateMessage");
         QTest::addColumn<QString>("note");
         const QString grey = QStringLiteral(
             "The printer \"office\" prints in shades of grey, so the swatch will not show its "
@@ -204,33 +213,173 @@ class SwatchOutputTest : public QObject
         const QString paper = QStringLiteral(
             "The printer \"office\" has no paper \"Legal\": the color will be printed on "
             "\"Letter\".");
-        QTest::newRow("a printer without colour") << false << "" << grey;
-        QTest::newRow("a paper the printer lacks") << true << "Legal" << paper;
-        QTest::newRow("both") << false << "Legal" << paper + "\n\n" + grey;
+        const QString paused = QStringLiteral(
+            "The printer \"office\" is paused: \"Paused: new toner cartridge\". The color will "
+            "be printed when the printer is resumed (in the desktop's printer settings, or with "
+            "cupsenable office).");
+        QTest::newRow("a printer without colour") << false << "" << false << true << "" << grey;
+        QTest::newRow("a paper the printer lacks")
+            << true << "Legal" << false << true << "" << paper;
+        QTest::newRow("both") << false << "Legal" << false << true << "" << paper + "\n\n" + grey;
+        QTest::newRow("a paused printer, in its administrator's words")
+            << true << "" << true << true << "Paused: new toner cartridge" << paused;
+        QTest::newRow("a stopped printer that says nothing")
+            << true << "" << true << true << ""
+            << "The printer \"office\" is paused. The color will be printed when the printer is "
+               "resumed (in the desktop's printer settings, or with cupsenable office).";
+        QTest::newRow("a refusing printer: said, with its reason, and nothing asked")
+            << true << "" << false << false << "Out of service until Monday"
+            << "The color was not printed: the printer \"office\" does not accept jobs: \"Out of "
+               "service until Monday\".\n\nMake another printer the default";
     }
 
     void toldBeforeAsked()
     {
         QFETCH(bool, color);
         QFETCH(QString, insteadOf);
+        QFETCH(bool, stopped);
+        QFETCH(bool, accepting);
+        QFETCH(QString, stateMessage);
         QFETCH(QString, note);
         OutputFixture fixture;
         frmPrint *preview = fixture.openPreview(2);
         QVERIFY(preview);
-        fixture.printer.printerFound.color = color;
-        fixture.printer.printerFound.paperInsteadOf = insteadOf;
+        DefaultPrinter &printer = fixture.printer.printerFound;
+        printer.color = color;
+        printer.paperInsteadOf = insteadOf;
+        printer.stopped = stopped;
+        printer.accepting = accepting;
+        printer.stateMessage = stateMessage;
         fixture.app.messages.answers = {MsgResult::OK, MsgResult::Yes};
         fixture.calls.clear();
 
         QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
 
-        QCOMPARE(fixture.calls, (QStringList{"check", "printer", "quality", "color", Told, Asked,
-                                             "page width", "draw", "end"}));
         const MessageRequest &told = fixture.app.messages.shown.front();
+        QCOMPARE(fixture.app.messages.shown.size(), accepting ? 2U : 1U);
+        QCOMPARE(fixture.printer.jobs.size(), accepting ? 1U : 0U);
+        if (!accepting) {
+            QCOMPARE(fixture.calls, (QStringList{"check", "printer", Told}));
+            QVERIFY2(told.text.startsWith(note), qPrintable(told.text));
+            QCOMPARE(told.icon, MsgIcon::Exclamation);
+            return;
+        }
+        QCOMPARE(fixture.calls, (QStringList{"check", "printer", "quality", "color", Told, Asked,
+                                             "page width", "draw", "end", "follow"}));
         QCOMPARE(told.text, note);
         QCOMPARE(told.icon, MsgIcon::Information);
         QCOMPARE(told.buttons, MsgButtons::OK);
-        QCOMPARE(fixture.printer.jobs.size(), 1U);
+    }
+
+    // A preview closed while the note before the question is up asks nothing.
+    void closedWhileToldIsNotAsked()
+    {
+        OutputFixture fixture;
+        frmPrint *preview = fixture.openPreview(2);
+        QVERIFY(preview);
+        fixture.printer.printerFound.color = false;
+        fixture.app.messages.whileShown = [preview] { preview->mnuClose.trigger(); };
+        fixture.calls.clear();
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+        QCOMPARE(fixture.calls, (QStringList{"check", "printer", "quality", "color", Told}));
+        QVERIFY(fixture.printer.jobs.empty());
+    }
+
+    // A job that the printer fails after the printing system took it is
+    // told of once it ends; one that prints, or that someone cancels, is not.
+    void howTheJobEndsIsTold_data()
+    {
+        QTest::addColumn<JobOutcome::End>("end");
+        QTest::addColumn<QString>("message");
+        using End = JobOutcome::End;
+        QTest::newRow("printed") << End::Completed << "";
+        QTest::newRow("cancelled") << End::Canceled << "";
+        QTest::newRow("failed at the printer")
+            << End::Aborted
+            << "The color was not printed: the printer \"office\" failed the job: Unable to "
+               "write print data: Broken pipe.\n\nCheck that the printer is switched on";
+        QTest::newRow("the printer stopped with the job")
+            << End::QueueStopped
+            << "The color was not printed yet: the printer \"office\" stopped: Unable to write "
+               "print data: Broken pipe, and the color waits in its queue.\n\nCheck that the "
+               "printer is switched on, has paper and is connected, then resume it";
+    }
+
+    void howTheJobEndsIsTold()
+    {
+        QFETCH(JobOutcome::End, end);
+        QFETCH(QString, message);
+        OutputFixture fixture;
+        QTest::mouseClick(fixture.openPreview(2)->cmdPrint.widget(), Qt::LeftButton);
+        QVERIFY(fixture.printer.whenFollowedEnds);
+        fixture.app.preview()->cmdChangeColor.click(); // the person has moved on
+        QVERIFY(fixture.told().isEmpty());
+        fixture.printer.whenFollowedEnds(
+            {.end = end,
+             .printerMessage = QStringLiteral("Unable to write print data: Broken pipe")});
+        const QStringList told = fixture.told();
+        QCOMPARE(told.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(told.front().startsWith(message), qPrintable(told.front()));
+        }
+    }
+
+    // While the printing system is asked the preview's commands that would
+    // print again or change the swatch take nothing, the pointer says that
+    // the program waits, and Exit still ends the program; all come back after.
+    void commandsWaitForThePrinter_data()
+    {
+        QTest::addColumn<bool>("atHandOver"); // else while the printer is looked for
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("the check") << false << false;
+        QTest::newRow("the hand-over") << true << false;
+        QTest::newRow("Esc during the check ends the program") << false << true;
+    }
+
+    void commandsWaitForThePrinter()
+    {
+        QFETCH(bool, atHandOver);
+        QFETCH(bool, exit);
+        OutputFixture fixture;
+        frmPrint *preview = fixture.openPreview(2);
+        QVERIFY(preview);
+        QStringList enabledWhileWaiting;
+        int dialogsWhileWaiting = -1;
+        const auto duringWait = [&] {
+            for (Control *c : std::initializer_list<Control *>{
+                     &preview->cmdPrint, &preview->mnuPrint, &preview->cmdResize,
+                     &preview->mnuPrintSetUp, &preview->cmdChangeColor, &preview->mnuReset,
+                     &preview->cmdSave, &preview->cmdClose, &preview->mnuClose}) {
+                const bool on = c->widget() ? c->widget()->isEnabled()
+                                            : static_cast<MenuItem *>(c)->action()->isEnabled();
+                if (on) {
+                    enabledWhileWaiting << c->Name();
+                }
+            }
+            QTest::mouseClick(preview->cmdSave.widget(), Qt::LeftButton);
+            QTest::mouseClick(preview->cmdChangeColor.widget(), Qt::LeftButton);
+            preview->mnuPrint.trigger();
+            dialogsWhileWaiting = int(fixture.dialogs.records.size());
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+            if (exit) {
+                QTest::keyClick(preview, Qt::Key_Escape);
+            }
+        };
+        (atHandOver ? fixture.printer.whileHandingOver : fixture.printer.whileChecking) =
+            duringWait;
+        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
+
+        QCOMPARE(enabledWhileWaiting, (QStringList{"cmdClose", "mnuClose"}));
+        QCOMPARE(dialogsWhileWaiting, 0);
+        QCOMPARE(fixture.app.processEnds, exit ? 1 : 0);
+        if (exit) {
+            return;
+        }
+        QVERIFY(preview->isVisible());
+        QCOMPARE(fixture.printer.jobs.size(), 1U); // one job, not two
+        QVERIFY(preview->cmdPrint.widget()->isEnabled());
+        QVERIFY(preview->mnuReset.action()->isEnabled());
+        QVERIFY(preview->cmdSave.widget()->isEnabled());
     }
 
     void aSecondPrintCarriesTheNewColour()

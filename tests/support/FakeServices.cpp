@@ -12,6 +12,9 @@ MsgResult FakeMessageBoxService::show(const MessageRequest &request)
     if (log) {
         log->push_back(QStringLiteral("message ") + request.title);
     }
+    if (whileShown) {
+        std::exchange(whileShown, nullptr)(); // once
+    }
     if (!answers.empty()) {
         const MsgResult answer = answers.front();
         answers.pop_front();
@@ -38,60 +41,78 @@ OpenedPrinter FakePrinterService::openPrinter()
     return openFailure.isEmpty() ? OpenedPrinter{this, {}} : OpenedPrinter{nullptr, openFailure};
 }
 
-OutputResult FakePrinterService::checkDefaultPrinter()
+// One job on the fake printer: it tells the printer every step.
+class FakePrintJob final : public PrintJob
+{
+  public:
+    explicit FakePrintJob(FakePrinterService &printer)
+        : printer_(printer), described_(printer.printerFound)
+    {
+    }
+
+    [[nodiscard]] const DefaultPrinter &printer() const override
+    {
+        printer_.note(QStringLiteral("printer"));
+        return described_;
+    }
+    void setHighQuality() override
+    {
+        printer_.note(QStringLiteral("quality"));
+        printer_.highQuality = true;
+    }
+    void setColorOutput() override
+    {
+        printer_.note(QStringLiteral("color"));
+        printer_.colorOutput = true;
+    }
+    [[nodiscard]] double pageWidthTwips() const override
+    {
+        printer_.note(QStringLiteral("page width"));
+        return described_.paper.printableTwips.width();
+    }
+    OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override
+    {
+        printer_.note(QStringLiteral("draw"));
+        if (!printer_.drawFailure.isEmpty()) {
+            return OutputResult::failure(printer_.drawFailure);
+        }
+        page_.push_back({picture, topLeftTwips});
+        return OutputResult::success();
+    }
+    OutputResult endDocument() override
+    {
+        printer_.note(QStringLiteral("end"));
+        if (printer_.whileHandingOver) {
+            std::exchange(printer_.whileHandingOver, nullptr)(); // once
+        }
+        if (!printer_.endFailure.isEmpty()) {
+            return OutputResult::failure(printer_.endFailure);
+        }
+        printer_.jobs.push_back(std::move(page_));
+        return OutputResult::success();
+    }
+    void follow(std::function<void(const JobOutcome &)> whenEnded) override
+    {
+        printer_.note(QStringLiteral("follow"));
+        printer_.whenFollowedEnds = std::move(whenEnded);
+    }
+
+  private:
+    FakePrinterService &printer_;
+    const DefaultPrinter described_;
+    std::vector<FakePrinterService::Drawing> page_;
+};
+
+CheckedPrinter FakePrinterService::checkDefaultPrinter()
 {
     note(QStringLiteral("check"));
     if (whileChecking) {
         std::exchange(whileChecking, nullptr)(); // once
     }
-    return noDefaultPrinter.isEmpty() ? OutputResult::success()
-                                      : OutputResult::failure(noDefaultPrinter);
-}
-
-DefaultPrinter FakePrinterService::defaultPrinter()
-{
-    note(QStringLiteral("printer"));
-    return printerFound;
-}
-
-void FakePrinterService::setHighQuality()
-{
-    note(QStringLiteral("quality"));
-    highQuality = true;
-}
-
-void FakePrinterService::setColorOutput()
-{
-    note(QStringLiteral("color"));
-    colorOutput = true;
-}
-
-double FakePrinterService::pageWidthTwips()
-{
-    note(QStringLiteral("page width"));
-    return printerFound.paper.printableTwips.width();
-}
-
-OutputResult FakePrinterService::drawPicture(const QImage &picture, QPointF topLeftTwips)
-{
-    note(QStringLiteral("draw"));
-    if (!drawFailure.isEmpty()) {
-        return OutputResult::failure(drawFailure);
+    if (!noDefaultPrinter.isEmpty()) {
+        return {nullptr, noDefaultPrinter};
     }
-    openJob.push_back({picture, topLeftTwips});
-    return OutputResult::success();
-}
-
-OutputResult FakePrinterService::endDocument()
-{
-    note(QStringLiteral("end"));
-    std::vector<Drawing> job = std::move(openJob);
-    openJob.clear();
-    if (!endFailure.isEmpty()) {
-        return OutputResult::failure(endFailure);
-    }
-    jobs.push_back(std::move(job));
-    return OutputResult::success();
+    return {std::make_unique<FakePrintJob>(*this), {}};
 }
 
 OutputResult FakePictureFileWriter::writeBitmap(const QImage &picture, const QString &path)

@@ -31,7 +31,9 @@ class FakeMessageBoxService final : public MessageBoxService
     MsgResult show(const MessageRequest &request) override;
     std::vector<MessageRequest> shown;
     std::deque<MsgResult> answers; // empty: OK (or Yes for a yes/no question)
-    CallLog *log = nullptr;        // gets "message TITLE"
+    // Runs while the next box is up, as the person's other clicks would.
+    std::function<void()> whileShown;
+    CallLog *log = nullptr; // gets "message TITLE"
 };
 
 // A printer that keeps what each job drew, and opens as itself. A reason
@@ -45,33 +47,40 @@ class FakePrinterService final : public PrinterService, public PrinterOpener
         QPointF topLeftTwips;
     };
 
-    OutputResult checkDefaultPrinter() override;
-    [[nodiscard]] DefaultPrinter defaultPrinter() override;
-    void setHighQuality() override;
-    void setColorOutput() override;
-    [[nodiscard]] double pageWidthTwips() override;
-    OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
-    OutputResult endDocument() override;
+    CheckedPrinter checkDefaultPrinter() override;
     OpenedPrinter openPrinter() override;
 
     // A colour printer with Letter and no margins: 8.5 x 11 inches.
     DefaultPrinter printerFound{
-        QStringLiteral("office"), {QStringLiteral("Letter"), false, {12240, 15840}}, true, {}};
-    // Runs inside the check, as the windows' events do while a real check waits.
+        .name = QStringLiteral("office"),
+        .paper = {.name = QStringLiteral("Letter"),
+                  .metric = false,
+                  .printableTwips = {12240, 15840}},
+        .color = true,
+        .paperInsteadOf = {},
+        .accepting = true,
+        .stopped = false,
+        .stateMessage = {},
+    };
+    // Run inside the check and the hand-over, as the windows' events are
+    // while real ones wait.
     std::function<void()> whileChecking;
+    std::function<void()> whileHandingOver;
     QString openFailure; // as a printer library that cannot be loaded
     QString noDefaultPrinter;
     QString drawFailure;
     QString endFailure;
     bool highQuality = false;
     bool colorOutput = false;
-    std::vector<Drawing> openJob;           // drawn since the last end
     std::vector<std::vector<Drawing>> jobs; // ended and accepted
-    CallLog *log =
-        nullptr; // gets "check", "printer", "quality", "color", "page width", "draw", "end"
+    // How the last job that was followed ends, once the test says so.
+    std::function<void(const JobOutcome &)> whenFollowedEnds;
+    CallLog *log = nullptr;   // gets "check", "printer", "quality", "color", "page width", "draw",
+                              // "end", "follow"
     CallLog underBusyPointer; // the calls made while the pointer said that the program waits
 
   private:
+    friend class FakePrintJob;
     void note(const QString &call);
 };
 

@@ -94,6 +94,8 @@ class Control
     void setAccessibleRole(QAccessible::Role role);
     void setMousePointer(Qt::CursorShape shape) { widget_->setCursor(shape); }
     void setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+    // A disabled control takes no clicks, keys or focus, and looks it.
+    virtual void setEnabled(bool enabled) { widget_->setEnabled(enabled); }
 
     // Events of the control, raised at once on the user-interface thread.
     // A key-press handler may set the character code to 0 to drop the key.

@@ -62,3 +62,8 @@ void MenuItem::trigger()
 {
     action_->trigger();
 }
+
+void MenuItem::setEnabled(bool enabled)
+{
+    action_->setEnabled(enabled);
+}

@@ -30,6 +30,7 @@ class MenuItem final : public Control
     [[nodiscard]] QString Caption() const;
     void setShortcut(const QKeySequence &shortcut);
     void trigger();
+    void setEnabled(bool enabled) override;
 
     std::function<void()> onClick;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/services/OutputResult.h"
+#include "platform/services/PasswordPrompt.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,6 +11,7 @@
 #include <QSizeF>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -35,7 +37,7 @@ struct CupsPaper
 
 struct CupsDestination
 {
-    QByteArray name; // the queue
+    QByteArray name; // the queue, or the class of printers
     QByteArray uri;
     // The printer's own address where CUPS knows it only from the network
     // (DNS-SD): its queue is temporary, and is made again should CUPS have
@@ -48,6 +50,9 @@ struct CupsDestination
     CupsPaper paper;
     QByteArray bestResolution; // "600dpi"; empty when the printer names none
     bool color = true;         // false: it prints in shades of grey only
+    bool accepting = true;     // printer-is-accepting-jobs
+    bool stopped = false;      // printer-state 5: paused by a person, or by CUPS after a failure
+    QString stateMessage;      // printer-state-message, where it is stopped or refusing
 };
 
 struct CupsLookup
@@ -56,11 +61,36 @@ struct CupsLookup
     QString failure; // when there is no destination
 };
 
-// Both calls block, each on connections of their own that give up when the
+// Asks the person for a password, on whatever thread may show a window;
+// nothing when nobody can be asked or the person cancels.
+using AskPassword = std::function<std::optional<Credentials>(const PasswordRequest &)>;
+
+struct CupsSent
+{
+    OutputResult result = OutputResult::success();
+    int jobId = 0; // as the printing system numbered it, when it took the job
+};
+
+// Where a job that the printing system took stands.
+struct CupsJobState
+{
+    bool known = false; // false: the printing system did not answer
+    int state = 0;      // job-state: 3 pending ... 9 completed
+    bool printerStopped = false;
+    QString printerMessage; // job-printer-state-message
+};
+
+// Every call blocks, each on connections of their own that give up when the
 // printing system has not answered for `patience`: they are meant for a
-// thread of their own, and take and give copies only.
+// thread of their own, and take and give copies only. None reads the
+// terminal: a print server that wants a password is answered through
+// askPassword, or not at all.
 CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience);
 // Sends the PDF as one Print-Job request: a request cut short leaves no job.
 // settings: the job's own, over the destination's defaults.
-OutputResult sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
-                         const QString &pdfPath, std::chrono::milliseconds patience);
+CupsSent sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
+                     const QString &pdfPath, std::chrono::milliseconds patience,
+                     const AskPassword &askPassword);
+// Takes back a job that was sent after its sender had given up on it.
+void cancelCupsJob(int jobId, std::chrono::milliseconds patience);
+CupsJobState cupsJobState(int jobId, std::chrono::milliseconds patience);

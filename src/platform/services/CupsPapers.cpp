@@ -132,42 +132,46 @@ void turn(CupsPaper &paper, const cups_dest_t &dest)
 
 } // namespace
 
-CupsPaper paperOf(http_t *http, cups_dest_t *dest, cups_dinfo_t *info)
+CupsPaper paperOf(http_t *http, const cups_dest_t &asked, cups_dest_t *described,
+                  cups_dinfo_t *info)
 {
-    const char *named = cupsGetOption(CUPS_MEDIA, dest->num_options, dest->options);
+    cups_dest_t *dest = described;
+    const char *named = cupsGetOption(CUPS_MEDIA, asked.num_options, asked.options);
     if (!named && info) {
         // The queue's default as its settings say; CUPS's own "default media"
         // would be the printer's, which those settings may have changed.
         named = ippGetString(cupsFindDestDefault(http, dest, info, CUPS_MEDIA), 0, nullptr);
     }
-    const pwg_media_t *asked = mediaNamed(named);
-    const bool described =
+    const pwg_media_t *wanted = mediaNamed(named);
+    const bool describesPapers =
         info && cupsGetDestMediaCount(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT) > 0;
     cups_size_t size{};
     bool found = false;
-    if (described) {
-        found = asked && printerPaper(http, dest, info, *asked, size);
+    if (describesPapers) {
+        found = wanted && printerPaper(http, dest, info, *wanted, size);
         if (!found && !cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
             size = localPaper();
         }
     } else {
         // A printer that describes no papers takes the page as it is drawn.
-        found = asked != nullptr;
-        size = asked ? sizeOf(*asked) : localPaper();
+        found = wanted != nullptr;
+        size = wanted ? sizeOf(*wanted) : localPaper();
     }
     const auto mm = [](int hundredths) { return hundredths / HundredthsPerMm; };
-    CupsPaper paper{size.media,
-                    labelOf(size.media, size.width, size.length),
-                    QByteArray(size.media).endsWith("mm"),
-                    QSizeF(mm(size.width), mm(size.length)),
-                    QMarginsF(mm(size.left), mm(size.top), mm(size.right), mm(size.bottom)),
-                    false,
-                    jobOptionsFor(http, dest, info, size, described),
-                    {}};
+    CupsPaper paper{
+        .media = size.media,
+        .label = labelOf(size.media, size.width, size.length),
+        .metric = QByteArray(size.media).endsWith("mm"),
+        .size = QSizeF(mm(size.width), mm(size.length)),
+        .margins = QMarginsF(mm(size.left), mm(size.top), mm(size.right), mm(size.bottom)),
+        .landscape = false,
+        .jobOptions = jobOptionsFor(http, dest, info, size, describesPapers),
+        .insteadOf = {},
+    };
     if (named && !found) {
         paper.insteadOf =
-            asked ? labelOf(asked->pwg, asked->width, asked->length) : QString::fromUtf8(named);
+            wanted ? labelOf(wanted->pwg, wanted->width, wanted->length) : QString::fromUtf8(named);
     }
-    turn(paper, *dest);
+    turn(paper, asked);
     return paper;
 }

@@ -9,5 +9,9 @@
 // The person's or the queue's default paper, however it is named (PWG,
 // everyday or PPD name, custom size), with the margins the printer has for
 // it; where the printer has no such paper, its own default, saying so.
-// info may be null: the destination described nothing.
-CupsPaper paperOf(http_t *http, cups_dest_t *dest, cups_dinfo_t *info);
+// asked: the destination the person chose, whose options name the paper and
+// its turn; described, with info: the printer that has the papers, the same
+// one or a class's printer. info may be null: the destination described
+// nothing.
+CupsPaper paperOf(http_t *http, const cups_dest_t &asked, cups_dest_t *described,
+                  cups_dinfo_t *info);

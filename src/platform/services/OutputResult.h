@@ -11,15 +11,23 @@ class [[nodiscard]] OutputResult
 {
   public:
     static OutputResult success() { return OutputResult(QString()); }
-    static OutputResult failure(QString reason)
+    // whatToDo: advice of its own where the reason calls for it; empty:
+    // the command's usual advice.
+    static OutputResult failure(QString reason, QString whatToDo = {})
     {
-        return OutputResult(reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason));
+        return OutputResult(reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason),
+                            std::move(whatToDo));
     }
 
     [[nodiscard]] bool ok() const { return reason_.isEmpty(); }
     [[nodiscard]] const QString &reason() const { return reason_; }
+    [[nodiscard]] const QString &whatToDo() const { return whatToDo_; }
 
   private:
-    explicit OutputResult(QString reason) : reason_(std::move(reason)) {}
+    explicit OutputResult(QString reason, QString whatToDo = {})
+        : reason_(std::move(reason)), whatToDo_(std::move(whatToDo))
+    {
+    }
     QString reason_;
+    QString whatToDo_;
 };

@@ -5,8 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-PrinterLibrary::PrinterLibrary(const ScreenMetrics &screen, QStringList folders)
-    : screen_(screen), folders_(std::move(folders))
+PrinterLibrary::PrinterLibrary(const ScreenMetrics &screen, PasswordPrompt &passwords,
+                               QStringList folders)
+    : screen_(screen), passwords_(passwords), folders_(std::move(folders))
 {
 }
 
@@ -55,5 +56,5 @@ void PrinterLibrary::load()
         loadFailure_ = tried.join(QStringLiteral("; "));
         return;
     }
-    printer_.reset(create(screen_));
+    printer_.reset(create(screen_, passwords_));
 }

@@ -9,6 +9,7 @@
 #include <QtGlobal>
 #include <memory>
 
+class PasswordPrompt;
 class ScreenMetrics;
 
 // CUPS, with what it pulls in, takes a noticeable part of the program's
@@ -19,7 +20,8 @@ class PrinterLibrary final : public PrinterOpener
 {
   public:
     // folders: where to look for the library, in order.
-    PrinterLibrary(const ScreenMetrics &screen, QStringList folders);
+    // passwords: where the printer asks for a password a print server wants.
+    PrinterLibrary(const ScreenMetrics &screen, PasswordPrompt &passwords, QStringList folders);
     ~PrinterLibrary() override;
     Q_DISABLE_COPY_MOVE(PrinterLibrary)
 
@@ -32,6 +34,7 @@ class PrinterLibrary final : public PrinterOpener
     void load();
 
     const ScreenMetrics &screen_;
+    PasswordPrompt &passwords_;
     QStringList folders_;
     QLibrary library_;
     QString loadFailure_;

@@ -1,6 +1,7 @@
 // Tintwell - how the program finds the printer's code in its library.
 #pragma once
 
+class PasswordPrompt;
 class PrinterService;
 class ScreenMetrics;
 
@@ -8,4 +9,5 @@ class ScreenMetrics;
 inline constexpr char PrinterModuleName[] = "tintwell_printing";
 // Its one entry point: a new QtPrinterService, owned by the caller.
 inline constexpr char CreatePrinterServiceSymbol[] = "tintwellCreatePrinterService";
-using CreatePrinterService = PrinterService *(*)(const ScreenMetrics &screen);
+using CreatePrinterService = PrinterService *(*)(const ScreenMetrics &screen,
+                                                 PasswordPrompt &passwords);

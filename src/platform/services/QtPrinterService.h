@@ -1,61 +1,47 @@
 // Tintwell - the default printer, through CUPS.
 #pragma once
 
-#include "platform/services/CupsExchange.h"
+#include "platform/services/CupsJobFollower.h"
 #include "platform/services/PrinterService.h"
 
 #include <QtGlobal>
 #include <chrono>
-#include <memory>
-#include <optional>
 
-class QPainter;
-class QPdfWriter;
-class QTemporaryDir;
+class PasswordPrompt;
 class ScreenMetrics;
 
-// The page is drawn as a PDF on the default destination's own paper, and
-// handed to CUPS with that paper named and no scaling asked for, so that no
-// filter resizes the swatch. Every question to CUPS runs on a thread of its
-// own (runInBackground): a printing system that hangs freezes no window.
+struct PrinterLimits
+{
+    // How long the printing system may stay silent before a print gives
+    // up on it.
+    std::chrono::milliseconds patience{5000};
+    // How long finding the default printer may take in all; for a
+    // printer known only from the network, CUPS resolves its address and
+    // makes its queue, which took from 1 to 5 seconds here.
+    std::chrono::milliseconds checkLimit{10000};
+    // How long the hand-over may take in all, the time a person takes to
+    // give a password aside; a queue dropped in the meantime is made
+    // again in it.
+    std::chrono::milliseconds handOverLimit{15000};
+    // How often a job that the printing system took is asked after.
+    std::chrono::milliseconds followEvery{3000};
+};
+
+// Every question to CUPS runs on a thread of its own (runInBackground): a
+// printing system that hangs freezes no window.
 class QtPrinterService final : public PrinterService
 {
   public:
-    // patience: how long the printing system may stay silent before a
-    // print gives up on it. checkLimit: how long finding the default
-    // printer may take in all; for a printer known only from the network,
-    // CUPS resolves its address and makes its queue, which took from 1 to 5
-    // seconds here.
-    static constexpr std::chrono::milliseconds DefaultPatience{5000};
-    static constexpr std::chrono::milliseconds DefaultCheckLimit{10000};
-
-    explicit QtPrinterService(const ScreenMetrics &screen,
-                              std::chrono::milliseconds patience = DefaultPatience,
-                              std::chrono::milliseconds checkLimit = DefaultCheckLimit);
-    ~QtPrinterService() override;
+    QtPrinterService(const ScreenMetrics &screen, PasswordPrompt &passwords,
+                     PrinterLimits limits = {});
+    ~QtPrinterService() override = default;
     Q_DISABLE_COPY_MOVE(QtPrinterService)
 
-    OutputResult checkDefaultPrinter() override;
-    [[nodiscard]] DefaultPrinter defaultPrinter() override;
-    void setHighQuality() override;
-    void setColorOutput() override;
-    [[nodiscard]] double pageWidthTwips() override;
-    OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override;
-    OutputResult endDocument() override;
+    CheckedPrinter checkDefaultPrinter() override;
 
   private:
-    OutputResult beginJob();
-    [[nodiscard]] OutputResult notFoundInTime() const;
-    [[nodiscard]] CupsOptions jobSettings() const;
-    void closeJob();
-
     const ScreenMetrics &screen_;
-    const std::chrono::milliseconds patience_;
-    const std::chrono::milliseconds checkLimit_;
-    std::optional<CupsDestination> destination_;
-    std::unique_ptr<QTemporaryDir> jobFolder_;
-    std::unique_ptr<QPdfWriter> page_;
-    std::unique_ptr<QPainter> painter_;
-    bool highQuality_ = false;
-    bool colorOutput_ = false;
+    PasswordPrompt &passwords_;
+    const PrinterLimits limits_;
+    CupsJobFollower follower_;
 };
