@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -31,6 +32,8 @@ const QColor Corner(0, 0, 0);
 const QString Queue = QStringLiteral("tintwell-test");
 const QString Margins = QStringLiteral("tintwell-margins");
 const QString Grey = QStringLiteral("tintwell-grey");
+// A class of two printers with margins, both on Letter, as in a lab.
+const QString Lab = QStringLiteral("tintwell-lab");
 
 QString jobsFolder()
 {
@@ -295,6 +298,18 @@ class PrinterTest : public QObject
                               QStringLiteral("-v"), QStringLiteral("tintwelljobs:") + jobsFolder(),
                               QStringLiteral("-P"), ppd}));
         }
+        for (const QString &member :
+             {QStringLiteral("tintwell-lab-1"), QStringLiteral("tintwell-lab-2")}) {
+            QVERIFY(runAdmin(QStringLiteral("lpadmin"),
+                             {QStringLiteral("-p"), member, QStringLiteral("-E"),
+                              QStringLiteral("-v"), QStringLiteral("tintwelljobs:") + jobsFolder(),
+                              QStringLiteral("-P"), ppdFolder.filePath(Margins + ".ppd"),
+                              QStringLiteral("-o"), QStringLiteral("PageSize=Letter")}));
+            QVERIFY(runAdmin(QStringLiteral("lpadmin"),
+                             {QStringLiteral("-p"), member, QStringLiteral("-c"), Lab}));
+        }
+        QVERIFY(runAdmin(QStringLiteral("cupsenable"), {Lab}));
+        QVERIFY(runAdmin(QStringLiteral("cupsaccept"), {Lab}));
     }
 
     void cleanup()
@@ -346,6 +361,12 @@ class PrinterTest : public QObject
             letterWithMargins);
         row("a PWG name, with margins", Margins, "", "media=na_letter_8.5x11in", letterPage,
             "Letter", letterWithMargins);
+        row("IPP's older name", Margins, "", "media=na-letter", letterPage, "Letter",
+            letterWithMargins);
+        row("a paper known by its size in inches", Queue, a4, "media=na_index-4x6_4x6in",
+            "288 x 432 pts", "4 x 6 in", {0, 0, 288, 432});
+        row("a class, on its printers' paper", Lab, "", "", letterPage, "Letter",
+            letterWithMargins);
         // Turned a quarter to the left the paper's bottom edge is the page's
         // left; to the right, its top edge.
         row("landscape", Margins, "", "media=Letter orientation-requested=4",
@@ -404,6 +425,10 @@ class PrinterTest : public QObject
                  qPrintable(options.join(' ')));
         QVERIFY2(options.contains(QStringLiteral("print-color-mode=") + colorMode),
                  qPrintable(options.join(' ')));
+        if (queue != Queue) { // the finest resolution of the printers with margins
+            QVERIFY2(options.contains(QStringLiteral("printer-resolution=600x1200dpi")),
+                     qPrintable(options.join(' ')));
+        }
         const Found job = readJob(pdf);
         QCOMPARE(job.pages, 1);
         QCOMPARE(job.pageSize, pageSize);
@@ -439,20 +464,24 @@ class PrinterTest : public QObject
     void aPaperThePrinterLacksIsNamed_data()
     {
         QTest::addColumn<QString>("personsMedia");
-        QTest::newRow("a paper of another size") << "Legal";
-        QTest::newRow("a name no paper has") << "Napkin";
+        QTest::addColumn<QString>("named"); // in the note
+        QTest::newRow("a paper of another size") << "Legal"
+                                                 << "Legal";
+        QTest::newRow("a name no paper has") << "Napkin"
+                                             << "Napkin";
     }
 
     void aPaperThePrinterLacksIsNamed()
     {
         QFETCH(QString, personsMedia);
+        QFETCH(QString, named);
         writePersonsOptions(QStringLiteral("Default %1 media=%2\n").arg(Margins, personsMedia));
         const FakeScreenMetrics screen;
         QtPrinterService printer(screen, passwords);
         const CheckedPrinter checked = printer.checkDefaultPrinter();
         QVERIFY2(checked.job, qPrintable(checked.failure));
         const DefaultPrinter found = checked.job->printer();
-        QCOMPARE(found.paperInsteadOf, personsMedia);
+        QCOMPARE(found.paperInsteadOf, named);
         QCOMPARE(found.paper.name, QStringLiteral("A4")); // the printer's own default
     }
 
@@ -474,6 +503,8 @@ class PrinterTest : public QObject
         QTest::newRow("PRINTER=lp is no choice")
             << none << QStringLiteral("lp") << Grey << none << Grey;
         QTest::newRow("LPDEST over PRINTER") << Grey << Margins << none << none << Grey;
+        QTest::newRow("an instance of a printer")
+            << Grey + QStringLiteral("/draft") << none << none << none << Grey;
         QTest::newRow("a default nobody can find")
             << QStringLiteral("nowhere") << none << none << none
             << QStringLiteral("the default printer \"nowhere\", set by LPDEST, cannot be found");
@@ -586,6 +617,59 @@ class PrinterTest : public QObject
         QCOMPARE(result.reason(), givenUp);
         QVERIFY2(waited.elapsed() < std::min<qint64>(checkLimit, patience.count() * 2) + 1500,
                  qPrintable(QString::number(waited.elapsed())));
+    }
+
+    // A printer that is paused, or that refuses jobs, says so and why before
+    // anything is sent; a job for a paused printer waits, is followed, and
+    // prints once the printer is resumed.
+    void aPausedOrRefusingPrinterSaysSo_data()
+    {
+        QTest::addColumn<QString>("tool"); // what the administrator ran
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<bool>("accepting");
+        QTest::newRow("paused") << "cupsdisable" << true << true;
+        QTest::newRow("refusing jobs") << "cupsreject" << false << false;
+    }
+
+    void aPausedOrRefusingPrinterSaysSo()
+    {
+        QFETCH(QString, tool);
+        QFETCH(bool, stopped);
+        QFETCH(bool, accepting);
+        const QString why =
+            QStringLiteral("Out of service until Monday: please use the Library printer");
+        QVERIFY(runAdmin(tool, {QStringLiteral("-r"), why, Queue}));
+        const auto restore = qScopeGuard([] {
+            runAdmin(QStringLiteral("cupsenable"), {Queue});
+            runAdmin(QStringLiteral("cupsaccept"), {Queue});
+        });
+        const FakeScreenMetrics screen;
+        QtPrinterService service(screen, passwords,
+                                 {.patience = std::chrono::seconds(5),
+                                  .checkLimit = std::chrono::seconds(10),
+                                  .handOverLimit = std::chrono::seconds(15),
+                                  .followEvery = std::chrono::milliseconds(200)});
+        const CheckedPrinter checked = service.checkDefaultPrinter();
+        QVERIFY2(checked.job, qPrintable(checked.failure));
+        const DefaultPrinter &found = checked.job->printer();
+        QCOMPARE(found.stopped, stopped);
+        QCOMPARE(found.accepting, accepting);
+        QCOMPARE(found.stateMessage, why);
+        if (!accepting) {
+            return;
+        }
+        const int before = jobFiles().size();
+        QVERIFY(checked.job->drawPicture(swatchPicture(), {0, 0}).ok());
+        QVERIFY(checked.job->endDocument().ok());
+        std::optional<JobOutcome> ended;
+        checked.job->follow([&ended](const JobOutcome &outcome) { ended = outcome; });
+        QTest::qWait(1000);
+        QCOMPARE(jobFiles().size(), before); // it waits
+        QVERIFY2(!ended, "a printer paused before the question is no news");
+        QVERIFY(runAdmin(QStringLiteral("cupsenable"), {Queue}));
+        QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(ended.has_value(), 15000);
+        QCOMPARE(ended->end, JobOutcome::End::Completed);
     }
 
     // Only a job the printing system took, and numbered, is printed.

@@ -483,6 +483,7 @@ CupsJobState cupsJobState(int jobId, std::chrono::milliseconds patience)
                   wanted);
     ipp_t *response = cupsDoRequest(cups.get(), request, "/jobs/");
     CupsJobState job;
+    job.gone = cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
     if (ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM)) {
         job.known = true;
         job.state = ippGetInteger(state, 0);

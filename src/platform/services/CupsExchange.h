@@ -75,6 +75,7 @@ struct CupsSent
 struct CupsJobState
 {
     bool known = false; // false: the printing system did not answer
+    bool gone = false;  // it no longer knows the job: it keeps no history of ended ones
     int state = 0;      // job-state: 3 pending ... 9 completed
     bool printerStopped = false;
     QString printerMessage; // job-printer-state-message

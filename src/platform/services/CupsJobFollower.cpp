@@ -68,8 +68,10 @@ void CupsJobFollower::ask()
             QMetaObject::invokeMethod(
                 follower,
                 [follower, id, job] {
-                    if (job.known) {
-                        follower->take(id, job.state, job.printerStopped, job.printerMessage);
+                    if (job.known || job.gone) {
+                        // A job CUPS forgot has ended; how, it no longer says.
+                        follower->take(id, job.gone ? Completed : job.state, job.printerStopped,
+                                       job.printerMessage);
                     }
                 },
                 Qt::QueuedConnection);
