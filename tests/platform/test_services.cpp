@@ -2,6 +2,7 @@
 // program's information, bitmap files.
 #include "platform/services/AppInfo.h"
 #include "platform/services/QtMessageBoxService.h"
+#include "platform/services/QtPasswordPrompt.h"
 #include "platform/services/QtPictureFileWriter.h"
 #include "platform/services/SingleInstance.h"
 #include "support/FakeServices.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
@@ -214,6 +217,62 @@ class ServicesTest : public QObject
         QCOMPARE(service.show(
                      {QStringLiteral("Print?"), QString(), MsgIcon::Question, MsgButtons::YesNo}),
                  MsgResult::No);
+    }
+
+    // The print server's password is asked in a window of the program's own:
+    // the user name filled in and changeable, the password hidden.
+    void passwordWindow_data()
+    {
+        QTest::addColumn<bool>("again");
+        QTest::addColumn<QString>("user"); // typed over the one filled in; empty: kept
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK with the name filled in") << false << "" << true;
+        QTest::newRow("OK with another name") << false << "ana" << true;
+        QTest::newRow("Cancel, after a password was refused") << true << "" << false;
+    }
+
+    void passwordWindow()
+    {
+        QFETCH(bool, again);
+        QFETCH(QString, user);
+        QFETCH(bool, ok);
+        QtPasswordPrompt prompt;
+        QString title;
+        QString text;
+        QString filledIn;
+        QLineEdit::EchoMode echo = QLineEdit::Normal;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            auto *name = window ? window->findChild<QLineEdit *>(QStringLiteral("user")) : nullptr;
+            auto *password =
+                window ? window->findChild<QLineEdit *>(QStringLiteral("password")) : nullptr;
+            if (!name || !password) {
+                return; // the window was not found: the comparisons below fail
+            }
+            title = window->windowTitle();
+            text = window->findChild<QLabel *>()->text();
+            filledIn = name->text();
+            echo = password->echoMode();
+            QTest::keyClicks(password, QStringLiteral("s3cret"));
+            if (!user.isEmpty()) {
+                name->setText(user);
+            }
+            QTest::keyClick(window, ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const std::optional<Credentials> given =
+            prompt.ask({.server = QStringLiteral("printserver.example"),
+                        .user = "tintwelluser",
+                        .again = again});
+        QCOMPARE(title, QStringLiteral("Tintwell"));
+        QCOMPARE(filledIn, QStringLiteral("tintwelluser"));
+        QCOMPARE(echo, QLineEdit::Password);
+        QVERIFY2(text.contains(QStringLiteral("\"printserver.example\"")), qPrintable(text));
+        QCOMPARE(text.startsWith(QStringLiteral("The password was not accepted.")), again);
+        QCOMPARE(given.has_value(), ok);
+        if (ok) {
+            QCOMPARE(given->user, user.isEmpty() ? QStringLiteral("tintwelluser") : user);
+            QCOMPARE(given->password, QStringLiteral("s3cret"));
+        }
     }
 
     void bitmapFiles_data()
