@@ -4,13 +4,13 @@
 # program's PDF into the PWG raster that the printer keeps. On Letter, then
 # on A4 paper, the page that arrives is one page of that paper with the
 # swatch at its natural size, in its exact colour, centred across the paper
-# near its top.
+# near its top; and so on Letter through a class of printers.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/ipp-printer.sh"
 ipp_printer_namespace "$0" "$@"
-E2E_BUDGET=110 # three jobs through the whole filter chain
+E2E_BUDGET=140 # four jobs through the whole filter chain
 source "$here/harness.sh"
 e2e_begin "$1"
 start_ipp_printer "$WORK" || fail "the IPP printer did not start"
@@ -66,6 +66,18 @@ check_page a4 8.2677 11.6929
 # The person's own default (lpoptions, in the private HOME) goes before the queue's.
 lpoptions -p "$QUEUE" -o media=na_legal_8.5x14in
 check_page legal 8.5 14
+# A class of two driverless printers, as in a computer room: it describes
+# no paper of its own, and the page is its printers' Letter.
+for member in Lab_1 Lab_2; do
+    lpadmin -p "$member" -E -v "$IPP_URI" -m everywhere ||
+        fail "CUPS made no driverless queue $member for the IPP printer"
+    lpadmin -p "$member" -c Lab
+done
+cupsenable Lab
+cupsaccept Lab
+lpoptions -d Lab >/dev/null
+QUEUE=Lab
+check_page class 8.5 11
 
 press_key "$preview" Escape
 wait_exit "$pid" 5
