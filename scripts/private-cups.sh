@@ -14,18 +14,37 @@
 # and removes its folder. Call it from the caller's exit trap.
 #
 # wait_cups_jobs N [SECONDS]: waits until N jobs have arrived in CUPS_JOBS.
+#
+# start_private_cups --protected: also adds the queue CUPS_PROTECTED_QUEUE,
+# raw like the default one and keeping its jobs in CUPS_JOBS too, that asks
+# for a password to print, as an office print server does (CUPS's own
+# "authenticated" policy, Basic through PAM). The account that prints there,
+# CUPS_TEST_USER with the password CUPS_TEST_PASSWORD, exists only in this
+# shell's mount namespace: the shell must have one of its own (run it under
+# `unshare -m --propagation private`, as `with-private-cups --protected`
+# does), else it returns 77. The clients name that user (client.conf in
+# HOME), and root's clients are asked too: no peer credentials, no
+# certificate.
 
 CUPS_PID=""
 CUPS_DIR=""
 CUPS_JOBS=""
 CUPS_SKIP_REASON=""
 CUPS_QUEUE="tintwell-test"
+CUPS_PROTECTED_QUEUE="tintwell-protected"
+CUPS_TEST_USER="tintwelluser"
+CUPS_TEST_PASSWORD="tintwell-secret"
+# CUPS_TEST_PASSWORD's SHA-512 crypt hash (openssl passwd -6 -salt tintwell).
+# shellcheck disable=SC2016
+_CUPS_TEST_HASH='$6$tintwell$Y5b1ktDw2M78DN7TyuXHfE6F0oye5lfNiz6n9W/kSJv486qEo6EleTAVRmrkX/zYzoV/NOlaTkQJzkQMbOK4C1'
+_CUPS_MOUNTS=()
 
 _cups_now_us() { echo "${EPOCHREALTIME/./}"; }
 
 # The scheduler's two configuration files: it listens on its own socket
 # only, lets anyone do anything (it lives for one test), and keeps all of
-# its state under DIR.
+# its state under DIR. It remembers how each job ended, as CUPS does by
+# default, for the tests that follow a job to its end.
 _cups_write_config() {
     local dir=$1
     cat >"$dir/cupsd.conf" <<EOF
@@ -34,7 +53,7 @@ Browsing No
 LogLevel warn
 MaxLogSize 0
 WebInterface No
-PreserveJobHistory No
+PreserveJobHistory Yes
 PreserveJobFiles No
 DefaultPolicy open
 <Location />
@@ -64,6 +83,80 @@ User lp
 Group lp
 SystemGroup root
 EOF
+    [ "${2:-}" = --protected ] || return 0
+    # Root's clients would otherwise be let in by their peer credentials,
+    # unasked. The policy is CUPS's own "authenticated" one.
+    echo "PeerCred Off" >>"$dir/cups-files.conf"
+    cat >>"$dir/cupsd.conf" <<'EOF'
+DefaultAuthType Basic
+<Policy authenticated>
+  JobPrivateAccess default
+  JobPrivateValues default
+  SubscriptionPrivateAccess default
+  SubscriptionPrivateValues default
+  <Limit Create-Job Print-Job Print-URI Validate-Job>
+    AuthType Default
+    Order deny,allow
+  </Limit>
+  <Limit Send-Document Send-URI Hold-Job Release-Job Restart-Job Purge-Jobs Set-Job-Attributes Create-Job-Subscription Renew-Subscription Cancel-Subscription Get-Notifications Reprocess-Job Cancel-Current-Job Suspend-Current-Job Resume-Job Cancel-My-Jobs Close-Job CUPS-Move-Job CUPS-Get-Document>
+    AuthType Default
+    Require user @OWNER @SYSTEM
+    Order deny,allow
+  </Limit>
+  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer CUPS-Add-Modify-Class CUPS-Delete-Class CUPS-Set-Default>
+    AuthType Default
+    Require user @SYSTEM
+    Order deny,allow
+  </Limit>
+  <Limit Pause-Printer Resume-Printer Enable-Printer Disable-Printer Pause-Printer-After-Current-Job Hold-New-Jobs Release-Held-New-Jobs Deactivate-Printer Activate-Printer Restart-Printer Shutdown-Printer Startup-Printer Promote-Job Schedule-Job-After Cancel-Jobs CUPS-Accept-Jobs CUPS-Reject-Jobs>
+    AuthType Default
+    Require user @SYSTEM
+    Order deny,allow
+  </Limit>
+  <Limit Cancel-Job CUPS-Authenticate-Job>
+    AuthType Default
+    Require user @OWNER @SYSTEM
+    Order deny,allow
+  </Limit>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+}
+
+# _cups_own_mount_namespace: true when this shell's mount namespace is not
+# its parent's, i.e. one made for it (unshare -m): a bind mount over a file
+# of /etc is seen by this shell's processes only.
+_cups_own_mount_namespace() {
+    local mine parents
+    mine=$(readlink /proc/self/ns/mnt 2>/dev/null) || return 1
+    parents=$(readlink "/proc/$PPID/ns/mnt" 2>/dev/null) || return 1
+    [ "$mine" != "$parents" ]
+}
+
+# The private account: copies of passwd, shadow and group with the test
+# user added, bound over the machine's files in this mount namespace only.
+# The copies hold the machine's own hashes too: a folder for root alone.
+_cups_add_account() {
+    local dir=$1 uid name
+    mkdir -m 0700 "$dir/accounts" || return 1
+    uid=$(awk -F: 'BEGIN { u = 4200 } { used[$3] = 1 } END { while (u in used) u++; print u }' \
+        /etc/passwd /etc/group)
+    for name in passwd shadow group; do
+        grep -v "^$CUPS_TEST_USER:" "/etc/$name" >"$dir/accounts/$name"
+        chmod --reference="/etc/$name" "$dir/accounts/$name"
+        chown --reference="/etc/$name" "$dir/accounts/$name"
+    done
+    echo "$CUPS_TEST_USER:x:$uid:$uid:Tintwell test user:$dir/home:/usr/sbin/nologin" \
+        >>"$dir/accounts/passwd"
+    # A password set long ago that never expires: PAM's account check passes.
+    echo "$CUPS_TEST_USER:$_CUPS_TEST_HASH:19000:0:99999:7:::" >>"$dir/accounts/shadow"
+    echo "$CUPS_TEST_USER:x:$uid:" >>"$dir/accounts/group"
+    for name in passwd shadow group; do
+        mount --bind "$dir/accounts/$name" "/etc/$name" || return 1
+        _CUPS_MOUNTS+=("/etc/$name")
+    done
 }
 
 # The backend that keeps the jobs: mode 0755, so that cupsd runs it as lp.
@@ -104,16 +197,40 @@ _cups_server_bin() {
     # the queue CUPS makes for a printer it found over DNS-SD speaks ipps.
     ln -s /usr/lib/cups/backend/ipp "$bin/backend/ipp"
     ln -s /usr/lib/cups/backend/ipp "$bin/backend/ipps"
+    # For a network printer of a test's own that fails its jobs
+    # (failing-printer.py).
+    ln -s /usr/lib/cups/backend/socket "$bin/backend/socket"
+}
+
+_cups_launch() {
+    PATH="$PATH:/usr/sbin" cupsd -f -c "$CUPS_DIR/cupsd.conf" -s "$CUPS_DIR/cups-files.conf" \
+        >>"$CUPS_DIR/log/cupsd.out" 2>&1 &
+    CUPS_PID=$!
+}
+
+_cups_wait_running() {
+    local deadline
+    deadline=$(($(_cups_now_us) + 15000000))
+    until lpstat -r 2>/dev/null | grep -q 'is running'; do
+        if ! kill -0 "$CUPS_PID" 2>/dev/null || [ "$(_cups_now_us)" -gt "$deadline" ]; then
+            return 1
+        fi
+        sleep 0.05
+    done
 }
 
 start_private_cups() {
-    local dir deadline
+    local protected=${1:-} dir
     if ! command -v cupsd >/dev/null && [ ! -x /usr/sbin/cupsd ]; then
         CUPS_SKIP_REASON="cupsd is not installed (scripts/install-deps installs the cups package)"
         return 77
     fi
     if [ "$(id -u)" -ne 0 ]; then
         CUPS_SKIP_REASON="a private cupsd needs root: it runs its backends as the user lp"
+        return 77
+    fi
+    if [ "$protected" = --protected ] && ! _cups_own_mount_namespace; then
+        CUPS_SKIP_REASON="the password-protected queue's account needs a mount namespace of its own (unshare -m)"
         return 77
     fi
     local tool
@@ -133,11 +250,13 @@ start_private_cups() {
     chmod 0777 "$CUPS_JOBS"
     # Filters run as lp and keep their temporary files here.
     chmod 1777 "$dir/tmp"
-    _cups_write_config "$dir"
+    _cups_write_config "$dir" "$protected"
     _cups_server_bin "$dir/bin"
-    PATH="$PATH:/usr/sbin" cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
-        >"$dir/log/cupsd.out" 2>&1 &
-    CUPS_PID=$!
+    if [ "$protected" = --protected ] && ! _cups_add_account "$dir"; then
+        _cups_failed "the private account could not be made"
+        return 1
+    fi
+    _cups_launch
 
     # Every CUPS client of this shell asks this scheduler, and nothing else
     # chooses its destination: no lpoptions or client.conf of the machine
@@ -147,14 +266,17 @@ start_private_cups() {
     export HOME="$dir/home"
     mkdir -p "$HOME"
     unset LPDEST PRINTER
-    deadline=$(($(_cups_now_us) + 15000000))
-    until lpstat -r 2>/dev/null | grep -q 'is running'; do
-        if ! kill -0 "$CUPS_PID" 2>/dev/null || [ "$(_cups_now_us)" -gt "$deadline" ]; then
-            _cups_failed "the private cupsd did not start"
-            return 1
-        fi
-        sleep 0.05
-    done
+    if [ "$protected" = --protected ]; then
+        # The clients print as the test user; an empty state folder leaves
+        # libcups no certificate to prove itself root with instead.
+        mkdir -p "$HOME/.cups" "$dir/client-state"
+        echo "User $CUPS_TEST_USER" >"$HOME/.cups/client.conf"
+        export CUPS_STATEDIR="$dir/client-state"
+    fi
+    if ! _cups_wait_running; then
+        _cups_failed "the private cupsd did not start"
+        return 1
+    fi
     # A raw queue: the job's data reaches the backend as the program sent it.
     if ! PATH="$PATH:/usr/sbin" lpadmin -p "$CUPS_QUEUE" -v "tintwelljobs:$CUPS_JOBS" -E \
         2>"$dir/log/lpadmin.out" ||
@@ -163,6 +285,13 @@ start_private_cups() {
         return 1
     fi
     export CUPS_JOBS
+    [ "$protected" = --protected ] || return 0
+    if ! PATH="$PATH:/usr/sbin" lpadmin -p "$CUPS_PROTECTED_QUEUE" -v "tintwelljobs:$CUPS_JOBS" \
+        -o printer-op-policy=authenticated -E 2>>"$dir/log/lpadmin.out"; then
+        _cups_failed "the private cupsd did not take the protected queue"
+        return 1
+    fi
+    export CUPS_PROTECTED_QUEUE CUPS_TEST_USER CUPS_TEST_PASSWORD
 }
 
 _cups_failed() {
@@ -172,11 +301,17 @@ _cups_failed() {
 }
 
 stop_private_cups() {
+    local file
     if [ -n "$CUPS_PID" ]; then
         kill "$CUPS_PID" 2>/dev/null || true
         wait "$CUPS_PID" 2>/dev/null || true
         CUPS_PID=""
     fi
+    # The copies under the folder stay bound over /etc until unmounted.
+    for file in "${_CUPS_MOUNTS[@]}"; do
+        umount "$file" 2>/dev/null || true
+    done
+    _CUPS_MOUNTS=()
     if [ -n "$CUPS_DIR" ]; then
         rm -rf "$CUPS_DIR"
         CUPS_DIR=""

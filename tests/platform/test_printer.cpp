@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -121,6 +122,29 @@ class ScriptedPasswords final : public PasswordPrompt
     QStringList answers;
     std::vector<PasswordRequest> asked;
 };
+
+// The usual limits, with a job's state asked after five times a second.
+PrinterLimits followedOften()
+{
+    PrinterLimits limits;
+    limits.followEvery = std::chrono::milliseconds(200);
+    return limits;
+}
+
+// A picture that no compression makes small: its job is still on its way
+// to the printer when a failing printer drops the connection.
+QImage noisePicture()
+{
+    QImage picture(320, 320, QImage::Format_RGB32);
+    std::uint32_t state = 12345;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            state = state * 1664525U + 1013904223U;
+            picture.setPixel(x, y, state >> 8);
+        }
+    }
+    return picture;
+}
 
 struct Found
 {
@@ -645,11 +669,7 @@ class PrinterTest : public QObject
             runAdmin(QStringLiteral("cupsaccept"), {Queue});
         });
         const FakeScreenMetrics screen;
-        QtPrinterService service(screen, passwords,
-                                 {.patience = std::chrono::seconds(5),
-                                  .checkLimit = std::chrono::seconds(10),
-                                  .handOverLimit = std::chrono::seconds(15),
-                                  .followEvery = std::chrono::milliseconds(200)});
+        QtPrinterService service(screen, passwords, followedOften());
         const CheckedPrinter checked = service.checkDefaultPrinter();
         QVERIFY2(checked.job, qPrintable(checked.failure));
         const DefaultPrinter &found = checked.job->printer();
@@ -671,6 +691,106 @@ class PrinterTest : public QObject
         QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
         QTRY_VERIFY_WITH_TIMEOUT(ended.has_value(), 15000);
         QCOMPARE(ended->end, JobOutcome::End::Completed);
+    }
+
+    // A print server that wants the person's password asks through the
+    // program's window, never the terminal: a refused password is asked
+    // again, three times at most, and Cancel ends the print. Each says why
+    // nothing printed.
+    void aPrintServerAsksForThePassword_data()
+    {
+        QTest::addColumn<QStringList>("answers"); // "right", "wrong"; none left: Cancel
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("failure"); // empty: printed
+        QTest::newRow("the right password") << QStringList{"right"} << 1 << "";
+        QTest::newRow("a wrong one, then the right one")
+            << QStringList{"wrong", "right"} << 2 << "";
+        QTest::newRow("Cancel") << QStringList{} << 1
+                                << "the print server \"localhost\" needs your password to print";
+        QTest::newRow("wrong every time")
+            << QStringList{"wrong", "wrong", "wrong", "right"} << 3
+            << "the print server \"localhost\" did not accept the password for \"" +
+                   qEnvironmentVariable("CUPS_TEST_USER") + "\"";
+    }
+
+    void aPrintServerAsksForThePassword()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(int, asked);
+        QFETCH(QString, failure);
+        const QString queue = qEnvironmentVariable("CUPS_PROTECTED_QUEUE");
+        if (queue.isEmpty()) {
+            QSKIP("the password-protected queue runs as its own test, test_printer_password");
+        }
+        qputenv("LPDEST", queue.toUtf8());
+        ScriptedPasswords person;
+        for (const QString &answer : answers) {
+            person.answers << (answer == QLatin1String("right")
+                                   ? qEnvironmentVariable("CUPS_TEST_PASSWORD")
+                                   : QStringLiteral("not-the-password"));
+        }
+        const FakeScreenMetrics screen;
+        QtPrinterService service(screen, person);
+        const CheckedPrinter checked = service.checkDefaultPrinter();
+        QVERIFY2(checked.job, qPrintable(checked.failure));
+        const int before = jobFiles().size();
+        QVERIFY(checked.job->drawPicture(swatchPicture(), {0, 0}).ok());
+        const OutputResult ended = checked.job->endDocument();
+        QCOMPARE(int(person.asked.size()), asked);
+        QCOMPARE(person.asked.front().user, qEnvironmentVariable("CUPS_TEST_USER"));
+        QCOMPARE(person.asked.front().server, QStringLiteral("localhost"));
+        QCOMPARE(person.asked.back().again, asked > 1);
+        if (failure.isEmpty()) {
+            QVERIFY2(ended.ok(), qPrintable(ended.reason()));
+            QTRY_COMPARE_WITH_TIMEOUT(jobFiles().size(), before + 1, 15000);
+            return;
+        }
+        QCOMPARE(ended.reason(), failure);
+        QVERIFY(!ended.whatToDo().isEmpty());
+        QTest::qWait(500);
+        QCOMPARE(jobFiles().size(), before);
+    }
+
+    // A printer that drops the connection once CUPS has taken the job fails
+    // it: the job is followed until CUPS says how it ended, with the
+    // printer's words.
+    void aJobThePrinterFailsIsFollowed_data()
+    {
+        QTest::addColumn<QString>("policy"); // the queue's printer-error-policy
+        QTest::addColumn<JobOutcome::End>("end");
+        QTest::newRow("the job is given up") << "abort-job" << JobOutcome::End::Aborted;
+        QTest::newRow("the queue is stopped") << "stop-printer" << JobOutcome::End::QueueStopped;
+    }
+
+    void aJobThePrinterFailsIsFollowed()
+    {
+        QFETCH(QString, policy);
+        QFETCH(JobOutcome::End, end);
+        QProcess failing;
+        failing.start(QStringLiteral("python3"), {QFINDTESTDATA("../scripts/failing-printer.py")});
+        QVERIFY(failing.waitForReadyRead(5000));
+        const QString port = QString::fromLatin1(failing.readLine()).trimmed();
+        const QString queue = QStringLiteral("tintwell-fails");
+        QVERIFY(runAdmin(QStringLiteral("lpadmin"),
+                         {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                          QStringLiteral("socket://127.0.0.1:") + port, QStringLiteral("-o"),
+                          QStringLiteral("printer-error-policy=") + policy}));
+        const auto remove = qScopeGuard([&] {
+            runAdmin(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+        });
+        qputenv("LPDEST", queue.toUtf8());
+        const FakeScreenMetrics screen;
+        QtPrinterService service(screen, passwords, followedOften());
+        const CheckedPrinter checked = service.checkDefaultPrinter();
+        QVERIFY2(checked.job, qPrintable(checked.failure));
+        QVERIFY(checked.job->drawPicture(noisePicture(), {0, 0}).ok());
+        QVERIFY(checked.job->endDocument().ok()); // CUPS took it
+        std::optional<JobOutcome> ended;
+        checked.job->follow([&ended](const JobOutcome &outcome) { ended = outcome; });
+        QTRY_VERIFY_WITH_TIMEOUT(ended.has_value(), 30000);
+        QCOMPARE(ended->end, end);
+        QVERIFY2(ended->printerMessage.contains(QStringLiteral("Unable to write print data")),
+                 qPrintable(ended->printerMessage));
     }
 
     // Only a job the printing system took, and numbered, is printed.
