@@ -2,7 +2,7 @@
 #include "preview/frmPrint.h"
 
 #include "layout/modResize.h"
-#include "platform/SystemColor.h"
+#include "platform/ReadableText.h"
 #include "platform/forms/ProgramForms.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
@@ -47,7 +47,6 @@ void frmPrint::designSwatch()
     picColor.setBorderStyle(PictureBorder::Sunken3D);
     picColor.setFontName(QStringLiteral("Arial"));
     picColor.setFontSize(12);
-    picColor.setForeColor(SystemColor(SystemColorIndex::WindowText));
     picColor.setAccessibleRole(QAccessible::Graphic);
 }
 
@@ -173,7 +172,11 @@ void frmPrint::Form_MouseMove(Qt::MouseButtons, QPointF)
 
 void frmPrint::DrawSwatch()
 {
-    picColor.setBackColor(services_.links.sampleColor());
+    // The amounts are what the person takes to the store: they must read on
+    // every colour, in the saved file and on paper too, whatever the theme.
+    const ColorValue colour = services_.links.sampleColor();
+    picColor.setBackColor(colour);
+    picColor.setForeColor(readableTextOn(colour));
     frmPrintSetup &sizes = services_.links.printSetup();
     const std::optional<std::int16_t> width = sizeUnits(sizes.txtWidth.Text());
     const std::optional<std::int16_t> height = sizeUnits(sizes.txtHeight.Text());

@@ -12,12 +12,14 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
 // The swatch as it must look: the colour, and the three lines at its
 // top-left corner in Arial 12 pt, one under the other.
-QImage expectedSwatch(const QImage &like, QColor colour, const QStringList &lines)
+QImage expectedSwatch(const QImage &like, QColor colour, const QStringList &lines,
+                      QColor text = Qt::black)
 {
     QImage expected = like.copy();
     expected.fill(colour);
@@ -26,7 +28,7 @@ QImage expectedSwatch(const QImage &like, QColor colour, const QStringList &line
     font.setPointSizeF(12);
     QPainter painter(&expected);
     painter.setFont(font);
-    painter.setPen(QApplication::palette().color(QPalette::WindowText));
+    painter.setPen(text);
     const QFontMetricsF metrics(font, &expected);
     for (int i = 0; i < lines.size(); ++i) {
         painter.drawText(QPointF(0, std::lround(i * metrics.height()) + metrics.ascent()),
@@ -232,8 +234,55 @@ class PreviewTest : public QObject
                                                  << "05" << 5 << "BLUE: 05";
         QTest::newRow("an emptied box: the blue there is") << 1024 << 768 << design << "2\b"
                                                            << "" << 2 << "BLUE: 2";
+        QTest::newRow("an emptied box of 0: no blue") << 1024 << 768 << design << "\b"
+                                                      << "" << 0 << "BLUE: 0";
         QTest::newRow("a pasted -5: the blue there is") << 1024 << 768 << design << "2"
                                                         << "-5" << 2 << "BLUE: 2";
+    }
+
+    // The amounts read on every colour a person mixes, black where black
+    // reads well and white where it does not, whatever the desktop's theme:
+    // the saved file and the page carry the same image.
+    void theAmountsReadOnEveryColour_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("black") << QColor(0, 0, 0) << QColor(Qt::white);
+        QTest::newRow("a dark violet") << QColor(30, 0, 60) << QColor(Qt::white);
+        QTest::newRow("dark blue") << QColor(0, 0, 128) << QColor(Qt::white);
+        QTest::newRow("cyan") << QColor(0, 255, 255) << QColor(Qt::black);
+        QTest::newRow("a pale mint") << QColor(200, 255, 230) << QColor(Qt::black);
+        QTest::newRow("mid grey, just on black's side")
+            << QColor(119, 119, 119) << QColor(Qt::black);
+        QTest::newRow("a little darker, white's") << QColor(115, 115, 115) << QColor(Qt::white);
+    }
+
+    void theAmountsReadOnEveryColour()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(QColor, text);
+        // A dark theme's text colour, which the swatch must not take.
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        ProgramFixture f;
+        frmColors &mixer = f.colors();
+        for (const auto &[box, amount] :
+             {std::pair(&mixer.txtRed, colour.red()), std::pair(&mixer.txtGreen, colour.green()),
+              std::pair(&mixer.txtBlue, colour.blue())}) {
+            auto *edit = static_cast<QLineEdit *>(box->widget());
+            edit->selectAll();
+            QTest::keyClicks(edit, QString::number(amount));
+        }
+        frmPrint *preview = f.openPreview();
+        QVERIFY(preview);
+        const QImage image = preview->picColor.Image();
+        QCOMPARE(image, expectedSwatch(image, colour,
+                                       {QStringLiteral("RED: %1").arg(colour.red()),
+                                        QStringLiteral("GREEN: %1").arg(colour.green()),
+                                        QStringLiteral("BLUE: %1").arg(colour.blue())},
+                                       text));
     }
 
     void swatchImage()
