@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -206,17 +207,41 @@ class ServicesTest : public QObject
         QCOMPARE(int(seenIcon), shownIcon);
     }
 
-    void yesNoQuestionsReturnTheAnswer()
+    // A question answers the button pressed; Enter presses the first button,
+    // Yes, under every platform theme.
+    void questionsReturnTheAnswer_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<MsgResult>("answer");
+        QTest::newRow("No clicked") << 0 << MsgResult::No;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << MsgResult::Yes;
+    }
+
+    void questionsReturnTheAnswer()
+    {
+        QFETCH(int, key);
+        QFETCH(MsgResult, answer);
         QtMessageBoxService service(QStringLiteral("Tintwell"));
-        QTimer::singleShot(0, this, [] {
+        bool asked = false;
+        bool yesIsDefault = false;
+        QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            box->button(QMessageBox::No)->click();
+            if (!box) {
+                return; // no box: the answer below is wrong
+            }
+            asked = true;
+            yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+            if (key == 0) {
+                box->button(QMessageBox::No)->click();
+            } else {
+                QTest::keyClick(box, Qt::Key(key));
+            }
         });
         QCOMPARE(service.show(
                      {QStringLiteral("Print?"), QString(), MsgIcon::Question, MsgButtons::YesNo}),
-                 MsgResult::No);
+                 answer);
+        QVERIFY(asked);
+        QVERIFY2(yesIsDefault, "Yes is not the default button");
     }
 
     // The print server's password is asked in a window of the program's own:

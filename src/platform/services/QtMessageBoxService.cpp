@@ -40,6 +40,15 @@ QMessageBox::StandardButtons toQtButtons(MsgButtons buttons)
     return QMessageBox::Ok;
 }
 
+// The first button of the set is the default, as the boxes were designed;
+// left to itself a platform theme may choose another (GNOME's puts No first
+// and gives it the keyboard, so that Enter would not print).
+QMessageBox::StandardButton defaultOf(MsgButtons buttons)
+{
+    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? QMessageBox::Yes
+                                                                              : QMessageBox::Ok;
+}
+
 MsgResult fromQtButton(int button)
 {
     switch (button) {
@@ -68,6 +77,7 @@ MsgResult QtMessageBoxService::show(const MessageRequest &request)
     QMessageBox box(toQtIcon(request.icon), title, request.text, toQtButtons(request.buttons),
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
+    box.setDefaultButton(defaultOf(request.buttons));
     box.setWindowModality(Qt::ApplicationModal);
     const MsgResult result = fromQtButton(box.exec());
     opener.giveBack();
