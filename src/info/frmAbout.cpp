@@ -4,6 +4,7 @@
 
 #include "app/modSetColor.h"
 #include "layout/modResize.h"
+#include "platform/ReadableText.h"
 #include "platform/SystemColor.h"
 #include "platform/services/Clock.h"
 #include "platform/services/ScreenMetrics.h"
@@ -59,7 +60,7 @@ frmAbout::frmAbout(const FormContext &context, AboutServices services)
     picIcon.onMouseMove = [this](Qt::MouseButtons, QPointF) {
         picIcon.setBorder(true);
         lblTitle.setFontBold(true);
-        lblTitle.setForeColor(Red);
+        lblTitle.setForeColor(onMix(Red));
     };
     cmdOK.onClick = [this] { hideForm(); };
 }
@@ -169,7 +170,7 @@ void frmAbout::highlightLink(Label &link)
 {
     link.setFontBold(true);
     link.setFontUnderline(true);
-    link.setForeColor(Blue);
+    link.setForeColor(onMix(Blue));
 }
 
 void frmAbout::Form_MouseMove(Qt::MouseButtons, QPointF)
@@ -179,11 +180,16 @@ void frmAbout::Form_MouseMove(Qt::MouseButtons, QPointF)
     for (Label *link : {&lblMail, &lblWeb}) {
         link->setFontBold(false);
         link->setFontUnderline(false);
-        link->setForeColor(SystemColor(SystemColorIndex::ButtonText));
+        link->setForeColor(onMix(SystemColor(SystemColorIndex::ButtonText)));
     }
     picIcon.setBorder(false);
     lblTitle.setFontBold(false);
-    lblTitle.setForeColor(Black);
+    lblTitle.setForeColor(onMix(Black));
+}
+
+ColorValue frmAbout::onMix(ColorValue wanted) const
+{
+    return readableOr(wanted, mix_);
 }
 
 void frmAbout::Form_Load()
@@ -202,7 +208,13 @@ void frmAbout::Form_Load()
     txtDisclaimer.setLeft(0);
     txtDisclaimer.setWidth(ScaleWidth());
     txtDisclaimer.setText(disclaimerText());
-    setBackColor(CurrentColor);
-    cmdOK.setBackColor(CurrentColor);
+    // The window is painted in the mix: every text on it must read there,
+    // in the colour its design gives it where that reads.
+    mix_ = CurrentColor;
+    setBackColor(mix_);
+    cmdOK.setBackColor(mix_);
+    for (Label *label : {&lblTitle, &lblVersion, &lblCompanyName, &lblRights, &lblMail, &lblWeb}) {
+        label->setForeColor(onMix(label->ForeColor()));
+    }
     ResizeForm(*this);
 }

@@ -49,6 +49,10 @@ class frmAbout final : public Form
     void designLink(Label &link, const QString &caption, const QString &tip, double left, int tab);
     void connectLink(Label &link, const QString &address);
     void highlightLink(Label &link);
+    // A text colour of the design, or black or white where it would not
+    // read on the mix the window is painted in.
+    [[nodiscard]] ColorValue onMix(ColorValue wanted) const;
 
     AboutServices services_;
+    ColorValue mix_ = RGB(0, 192, 192);
 };

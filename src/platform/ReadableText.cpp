@@ -31,3 +31,9 @@ ColorValue readableTextOn(ColorValue background)
     constexpr ColorValue White = RGB(255, 255, 255);
     return contrastRatio(background, Black) >= contrastRatio(background, White) ? Black : White;
 }
+
+ColorValue readableOr(ColorValue wanted, ColorValue background)
+{
+    constexpr double Readable = 4.5;
+    return contrastRatio(wanted, background) >= Readable ? wanted : readableTextOn(background);
+}

@@ -11,3 +11,6 @@
 [[nodiscard]] ColorValue readableTextOn(ColorValue background);
 // WCAG 2's contrast ratio of two colours, from 1 to 21.
 [[nodiscard]] double contrastRatio(ColorValue a, ColorValue b);
+// The colour a design gives a text where it reads on the background (4.5 : 1),
+// else black or white as above.
+[[nodiscard]] ColorValue readableOr(ColorValue wanted, ColorValue background);

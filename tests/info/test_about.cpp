@@ -1,11 +1,13 @@
 // Tintwell tests - the about window: what it says, the colour it is painted
 // in, and its links and highlights under a real pointer.
 #include "app/modSetColor.h"
+#include "platform/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
 #include "platform/forms/ProgramForms.h"
 #include "support/ProgramFixture.h"
 
+#include <QScopeGuard>
 #include <QWindow>
 
 namespace {
@@ -202,6 +204,51 @@ class AboutTest : public QObject
         QCOMPARE(form.frameGeometry().center(), main.frameGeometry().center());
     }
 
+    // Every text of the window reads on the mix it is painted in (4.5 : 1),
+    // lit by the pointer or not, under a dark theme too.
+    void everyTextReadsOnTheMix_data()
+    {
+        QTest::addColumn<QColor>("mix");
+        QTest::newRow("black") << QColor(0, 0, 0);
+        QTest::newRow("a dark violet") << QColor(30, 0, 60);
+        QTest::newRow("dark blue") << QColor(0, 0, 128);
+        QTest::newRow("cyan") << QColor(0, 255, 255);
+        QTest::newRow("a pale mint") << QColor(200, 255, 230);
+    }
+
+    void everyTextReadsOnTheMix()
+    {
+        QFETCH(QColor, mix);
+        QPalette dark = QApplication::palette();
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+            dark.setColor(role, QColor(238, 238, 236));
+        }
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        ProgramFixture f;
+        mixColor(f, mix.red(), mix.green(), mix.blue());
+        frmAbout &about = f.open(f.program->about());
+        QWindow *window = about.windowHandle();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const ColorValue background = fromQColor(mix);
+        QCOMPARE(backgroundOnScreen(about), mix);
+        const auto readable = [&](ColorValue text) {
+            return contrastRatio(text, background) >= 4.5;
+        };
+        const auto at = [&](const Control &c) {
+            return c.widget()->mapTo(&about, c.widget()->rect().center());
+        };
+        const QList<Label *> texts{&about.lblTitle,  &about.lblVersion, &about.lblCompanyName,
+                                   &about.lblRights, &about.lblMail,    &about.lblWeb};
+        for (const QPoint &pointer : {QPoint(2, 2), at(about.lblWeb), at(about.picIcon)}) {
+            QTest::mouseMove(window, pointer); // nothing lit, a link lit, the title lit
+            for (const Label *text : texts) {
+                QVERIFY2(readable(text->ForeColor()), qPrintable(text->Name()));
+            }
+        }
+        QVERIFY(readable(fromQColor(about.cmdOK.widget()->palette().color(QPalette::ButtonText))));
+    }
+
     void highlightsFollowThePointer()
     {
         ProgramFixture f;
@@ -227,7 +274,8 @@ class AboutTest : public QObject
         QVERIFY(linkLit(about.lblWeb));
         QVERIFY(about.picIcon.hasBorder());
         QVERIFY(about.lblTitle.FontBold());
-        QCOMPARE(about.lblTitle.ForeColor(), RGB(255, 0, 0));
+        // The design's red would not read on the cyan mix (3.2 : 1).
+        QCOMPARE(about.lblTitle.ForeColor(), RGB(0, 0, 0));
 
         // The window's own background takes every highlight away.
         QTest::mouseMove(window, background);

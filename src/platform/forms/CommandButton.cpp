@@ -1,5 +1,6 @@
 // Tintwell - a push button; the graphical style draws its own background colour.
 #include "platform/forms/CommandButton.h"
+#include "platform/ReadableText.h"
 
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Keys.h"
@@ -71,7 +72,9 @@ void CommandButton::setCaption(const QString &caption)
 
 void CommandButton::setBackColor(ColorValue color)
 {
-    setWidgetColors(*button_, {{QPalette::Button, color}});
+    // A caption on a colour of the design's own reads on it, whatever the theme.
+    setWidgetColors(*button_,
+                    {{QPalette::Button, color}, {QPalette::ButtonText, readableTextOn(color)}});
     button_->setAutoFillBackground(true);
 }
 
