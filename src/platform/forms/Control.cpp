@@ -143,6 +143,10 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
 bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
 {
     const QPointer<Form> form(&form_);
+    if (isCommandLetter(key)) {
+        key.accept(); // no access key or menu took it: nothing happens
+        return true;
+    }
     const int typed = characterCodeOf(key);
     int kept = typed;
     if (typed != 0) {

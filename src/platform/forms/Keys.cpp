@@ -1,8 +1,18 @@
 // Tintwell - keys that several kinds of control treat alike.
 #include "platform/forms/Keys.h"
 
+bool isCommandLetter(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    return mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier) &&
+           !event.text().isEmpty() && event.text().at(0).isPrint();
+}
+
 int characterCodeOf(const QKeyEvent &event)
 {
+    if (isCommandLetter(event)) {
+        return 0;
+    }
     const int key = event.key();
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);

@@ -18,4 +18,8 @@
 // The character code that a key event types, as a key-press handler sees it:
 // Ctrl with a letter gives its control character (Ctrl+C is 3), Alt with a key
 // the key's character, keys that type nothing (arrows, Delete, function keys) 0.
-[[nodiscard]] int characterCodeOf(const QKeyEvent &event);
+[[nodiscard]] // Alt with a letter or another printable key: a command key on every
+// desktop, never typing. What no access key took reaches no control.
+[[nodiscard]] bool
+isCommandLetter(const QKeyEvent &event);
+int characterCodeOf(const QKeyEvent &event);
