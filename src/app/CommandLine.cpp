@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -86,11 +87,14 @@ CommandLineAnswer readCommandLine(const QStringList &arguments, bool sessionSet)
     for (const QString &name : QString::fromLatin1(qtFlags).split(u' ')) {
         parser.addOption(hiddenOption(name, false));
     }
-    const QString usage =
-        parser.helpText() +
-        QStringLiteral("\nQt's own options, such as -platform NAME and -display DISPLAY, "
-                       "are accepted too.\n");
     const QString name = QCoreApplication::applicationName();
+    // Qt's help names the program by the path it was started with; its
+    // usage line names it as people type it.
+    QString usage = parser.helpText() +
+                    QStringLiteral("\nQt's own options, such as -platform NAME and -display "
+                                   "DISPLAY, are accepted too.\n");
+    static const QRegularExpression calledAs(QStringLiteral("^Usage: \\S+"));
+    usage.replace(calledAs, QStringLiteral("Usage: ") + name);
 
     if (!parser.parse(arguments)) {
         return {exitUsage, {}, QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage)};

@@ -25,7 +25,7 @@ class CommandLineTest : public QObject
         QTest::addColumn<int>("status");  // -1: on to the windows
         QTest::addColumn<QString>("out"); // a line of standard output, as a pattern
         QTest::addColumn<QString>("err"); // a line of standard error
-        QTest::newRow("help") << "--help" << false << 0 << "^Usage: .* \\[options\\]$"
+        QTest::newRow("help") << "--help" << false << 0 << "^Usage: tintwell \\[options\\]$"
                               << "";
         QTest::newRow("help lists version") << "-h" << false << 0 << "^ *-v, --version"
                                             << "";
