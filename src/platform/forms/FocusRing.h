@@ -11,3 +11,9 @@ inline constexpr int FocusRingWidth = 4;
 // whatever colour the control and its window have (teal, light yellow,
 // white, or the colour being mixed).
 void paintFocusRing(QWidget &widget);
+
+// For a widget whose children paint over its own drawing (a box of several
+// lines: its viewport and scroll bar), a child of its own above them draws
+// the ring while the widget has the keyboard, as QFocusFrame draws a ring
+// by a widget of its own.
+void keepFocusRingOnTop(QWidget &widget);

@@ -1,5 +1,6 @@
 // Tintwell - a text box: one line (QLineEdit) or several (QPlainTextEdit).
 #include "platform/forms/TextBox.h"
+#include "platform/forms/FocusRing.h"
 
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
@@ -172,6 +173,7 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
         QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
                          [this] { raiseChange(); });
         attach(multi_);
+        keepFocusRingOnTop(*multi_);
     } else {
         installAccessibleFactory<forTextBoxLine>();
         line_ = new TextBoxLine(*this, parent);
