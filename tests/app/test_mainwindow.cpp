@@ -1,5 +1,6 @@
 // Tintwell tests - the main window: its design, its commands and keys, the
 // single-copy check and the way out.
+#include "platform/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "support/ProgramFixture.h"
 #include "support/TestForm.h"
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -102,6 +104,63 @@ class MainWindowTest : public QObject
             QCOMPARE(label->pos() + QPoint(m, m), QPoint(qRound(link->Left() / f.screen.tpp),
                                                          qRound(link->Top() / f.screen.tpp)));
         }
+    }
+
+    // Under a dark theme, text on a colour the design fixes is fixed with
+    // it (4.5 : 1), menu bars included; the number boxes keep the theme's
+    // own pair.
+    void textsReadOnTheirGroundUnderADarkTheme_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("ground");
+        const int windowText = QPalette::WindowText;
+        QTest::newRow("a channel's label") << "frmColors"
+                                           << "lblRed" << windowText << int(QPalette::Window);
+        QTest::newRow("the main window's menu bar")
+            << "frmColors"
+            << "frmColors_menuBar" << windowText << int(QPalette::Window);
+        QTest::newRow("the preview's menu bar")
+            << "frmPrint"
+            << "frmPrint_menuBar" << windowText << int(QPalette::Window);
+        QTest::newRow("the basic colours' list")
+            << "frmColors"
+            << "lstColors" << int(QPalette::ButtonText) << int(QPalette::Button);
+        QTest::newRow("a button") << "frmColors"
+                                  << "cmdViewColor" << int(QPalette::ButtonText)
+                                  << int(QPalette::Button);
+        QTest::newRow("a number box") << "frmColors"
+                                      << "txtRed" << int(QPalette::Text) << int(QPalette::Base);
+    }
+
+    void textsReadOnTheirGroundUnderADarkTheme()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, widget);
+        QFETCH(int, text);
+        QFETCH(int, ground);
+        QPalette dark = QApplication::palette();
+        for (const auto &[role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
+                                           std::pair(QPalette::Button, QColor(53, 53, 53)),
+                                           std::pair(QPalette::Base, QColor(45, 45, 45)),
+                                           std::pair(QPalette::WindowText, QColor(238, 238, 236)),
+                                           std::pair(QPalette::ButtonText, QColor(238, 238, 236)),
+                                           std::pair(QPalette::Text, QColor(238, 238, 236))}) {
+            dark.setColor(role, colour);
+        }
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        ProgramFixture f;
+        Form *form = window == QLatin1String("frmPrint") ? static_cast<Form *>(f.openPreview())
+                                                         : &f.colors();
+        QVERIFY(form);
+        const auto *shown = form->findChild<QWidget *>(widget);
+        QVERIFY(shown);
+        const QPalette &p = shown->palette();
+        const double ratio = contrastRatio(fromQColor(p.color(QPalette::ColorRole(text))),
+                                           fromQColor(p.color(QPalette::ColorRole(ground))));
+        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
     }
 
     void windowDesign()

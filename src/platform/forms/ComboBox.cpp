@@ -1,6 +1,7 @@
 // Tintwell - a sorted drop-down list with per-entry item data.
 #include "platform/forms/ComboBox.h"
 
+#include "platform/ReadableText.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
@@ -176,7 +177,13 @@ QString ComboBox::Text() const
 
 void ComboBox::setForeColor(ColorValue color)
 {
-    setWidgetColors(*combo_, {{QPalette::ButtonText, color}, {QPalette::Text, color}});
+    // The design's text colour comes with a ground it reads on, not the theme's.
+    const ColorValue ground = readableTextOn(color);
+    setWidgetColors(*combo_, {{QPalette::ButtonText, color},
+                              {QPalette::Text, color},
+                              {QPalette::Button, ground},
+                              {QPalette::Base, ground}});
+    drawWithItsPalette(*combo_);
 }
 
 // The drop-down list's height follows its font, whatever it is given.

@@ -76,6 +76,7 @@ void CommandButton::setBackColor(ColorValue color)
     setWidgetColors(*button_,
                     {{QPalette::Button, color}, {QPalette::ButtonText, readableTextOn(color)}});
     button_->setAutoFillBackground(true);
+    drawWithItsPalette(*button_);
 }
 
 ColorValue CommandButton::BackColor() const

@@ -1,6 +1,7 @@
 // Tintwell - a window of the program: controls in twips, a load step, modal
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"
+#include "platform/ReadableText.h"
 
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"
@@ -244,7 +245,24 @@ void Form::setOuterSize(QSize size)
 
 void Form::setBackColor(ColorValue color)
 {
-    setWidgetColors(*this, {{QPalette::Window, color}});
+    // Text on the fixed colour is fixed with it: the window's own text, and
+    // its menu bar's, read on it under every theme.
+    setWidgetColors(*this,
+                    {{QPalette::Window, color}, {QPalette::WindowText, readableTextOn(color)}});
+    backColorFixed_ = true;
+    if (menuBar_) {
+        colourMenuBar();
+    }
+}
+
+void Form::colourMenuBar()
+{
+    const ColorValue ground = fromQColor(palette().color(QPalette::Window));
+    setWidgetColors(*menuBar_, {{QPalette::Window, ground},
+                                {QPalette::Button, ground},
+                                {QPalette::WindowText, readableTextOn(ground)},
+                                {QPalette::ButtonText, readableTextOn(ground)}});
+    drawWithItsPalette(*menuBar_);
 }
 
 void Form::setFixedBorder(bool fixed)
@@ -280,6 +298,9 @@ QMenuBar *Form::menuBar()
     if (!menuBar_) {
         menuBar_ = new QMenuBar(this);
         menuBar_->setObjectName(objectName() + QStringLiteral("_menuBar"));
+        if (backColorFixed_) {
+            colourMenuBar();
+        }
         // Keep the client size: the window grows by the bar's height.
         const QSize client = size();
         layout()->setMenuBar(menuBar_);

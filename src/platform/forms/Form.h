@@ -142,6 +142,8 @@ class Form : public QWidget
     void applyTabOrder();
     void resolveAccessKeyClashes();
     [[nodiscard]] int menuBarHeight() const;
+    // The menu bar on a window of the design's colour is of that colour too.
+    void colourMenuBar();
     void applyWindowFlags();
     // The window's size, frame excluded; a fixed border keeps it.
     void setOuterSize(QSize size);
@@ -152,6 +154,7 @@ class Form : public QWidget
     FormPictures &pictures_;
     QWidget *const client_;
     QMenuBar *menuBar_ = nullptr;
+    bool backColorFixed_ = false; // by the design, not the theme
     std::vector<std::unique_ptr<Control>> controls_;
     CommandButton *defaultButton_ = nullptr;
     CommandButton *cancelButton_ = nullptr;

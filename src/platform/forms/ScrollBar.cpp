@@ -3,7 +3,9 @@
 
 #include "platform/forms/ControlWidget.h"
 
+#include "platform/forms/WidgetColors.h"
 #include <QKeyEvent>
+
 #include <QScrollBar>
 #include <cstdint>
 #include <limits>
@@ -22,6 +24,8 @@ ScrollBar::ScrollBar(Form &form, QString name, Control *container)
     : Control(form, std::move(name)),
       bar_(new ControlWidget<QScrollBar>(*this, Qt::Horizontal, containerWidget(container)))
 {
+    // Its track and arrows show on the window's fixed colour.
+    drawWithItsPalette(*bar_);
     bar_->setInvertedControls(false);
     bar_->setTracking(true);
     bar_->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved with the arrow keys
