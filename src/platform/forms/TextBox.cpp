@@ -225,6 +225,12 @@ void TextBox::setLocked(bool readOnly)
 void TextBox::setColors(ColorValue back, ColorValue fore)
 {
     setWidgetColors(*widget(), {{QPalette::Base, back}, {QPalette::Text, fore}});
+    drawWithItsPalette(*widget());
+    // A style is a widget's own: a box of several lines' scroll bars take it too.
+    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget())) {
+        drawWithItsPalette(*area->verticalScrollBar());
+        drawWithItsPalette(*area->horizontalScrollBar());
+    }
 }
 
 void TextBox::selectAll()
