@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -140,17 +139,7 @@ class MainWindowTest : public QObject
         QFETCH(QString, widget);
         QFETCH(int, text);
         QFETCH(int, ground);
-        QPalette dark = QApplication::palette();
-        for (const auto &[role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
-                                           std::pair(QPalette::Button, QColor(53, 53, 53)),
-                                           std::pair(QPalette::Base, QColor(45, 45, 45)),
-                                           std::pair(QPalette::WindowText, QColor(238, 238, 236)),
-                                           std::pair(QPalette::ButtonText, QColor(238, 238, 236)),
-                                           std::pair(QPalette::Text, QColor(238, 238, 236))}) {
-            dark.setColor(role, colour);
-        }
-        QApplication::setPalette(dark);
-        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        const DarkTheme theme;
         ProgramFixture f;
         Form *form = window == QLatin1String("frmPrint") ? static_cast<Form *>(f.openPreview())
                                                          : &f.colors();

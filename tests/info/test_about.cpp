@@ -7,7 +7,6 @@
 #include "platform/forms/ProgramForms.h"
 #include "support/ProgramFixture.h"
 
-#include <QScopeGuard>
 #include <QWindow>
 
 namespace {
@@ -219,12 +218,7 @@ class AboutTest : public QObject
     void everyTextReadsOnTheMix()
     {
         QFETCH(QColor, mix);
-        QPalette dark = QApplication::palette();
-        for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) {
-            dark.setColor(role, QColor(238, 238, 236));
-        }
-        QApplication::setPalette(dark);
-        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        const DarkTheme theme;
         ProgramFixture f;
         mixColor(f, mix.red(), mix.green(), mix.blue());
         frmAbout &about = f.open(f.program->about());

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QScopeGuard>
 
 namespace {
 
@@ -261,11 +260,7 @@ class PreviewTest : public QObject
     {
         QFETCH(QColor, colour);
         QFETCH(QColor, text);
-        // A dark theme's text colour, which the swatch must not take.
-        QPalette dark = QApplication::palette();
-        dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
-        QApplication::setPalette(dark);
-        const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        const DarkTheme theme; // whose light text the swatch must not take
         ProgramFixture f;
         frmColors &mixer = f.colors();
         for (const auto &[box, amount] :

@@ -79,7 +79,6 @@ class SwatchOutputTest : public QObject
         QTest::addColumn<QString>("noPrinter");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("endFailure");
-        QTest::addColumn<bool>("printAgainWhileChecking");
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<QString>("message");
 
@@ -88,42 +87,39 @@ class SwatchOutputTest : public QObject
         const QStringList handedOver = settings + QStringList{"page width", "draw", "end"};
         const QStringList printed = handedOver + QStringList{"follow"};
         QTest::newRow("Yes prints the 2 x 2 swatch")
-            << 2 << letter << "" << true << "" << false << printed << "";
+            << 2 << letter << "" << true << "" << printed << "";
         QTest::newRow("height 9 ends above 13600 twips")
-            << 9 << letter << "" << true << "" << false << printed << "";
-        QTest::newRow("No prints nothing")
-            << 2 << letter << "" << false << "" << false << settings << "";
+            << 9 << letter << "" << true << "" << printed << "";
+        QTest::newRow("No prints nothing") << 2 << letter << "" << false << "" << settings << "";
         QTest::newRow("no default printer: not even asked")
-            << 2 << letter << "no printer is set as the default printer" << true << "" << false
+            << 2 << letter << "no printer is set as the default printer" << true << ""
             << QStringList{"check", Told}
             << "The color was not printed: no printer is set as the default printer.\n\n";
         QTest::newRow("the printer's code cannot be loaded: nothing is looked for")
             << 2 << letter << "the printing support could not be loaded (no library)" << true << ""
-            << false << QStringList{Told}
+            << QStringList{Told}
             << "The color was not printed: the printing support could not be loaded (no "
                "library).\n\nMake sure that the printing system";
         QTest::newRow("the queue refuses the job")
             << 2 << letter << "" << true << "the printer \"office\" did not take the job: stopped."
-            << false << handedOver + QStringList{Told}
+            << handedOver + QStringList{Told}
             << "The color was not printed: the printer \"office\" did not take the job: "
                "stopped.\n\n";
         QTest::newRow("a swatch exactly as wide as the printable area prints")
             << 2 << "Narrow|2800|15840|in"
-            << "" << true << "" << false << printed << "";
+            << "" << true << "" << printed << "";
         QTest::newRow("height 9 is too tall for A5: not asked, not clipped")
             << 9 << "A5|7670|11186|mm"
-            << "" << true << "" << false << QStringList{"check", "printer", Told}
+            << "" << true << "" << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 49 x 222 mm, 18 mm below the top of the "
                "page's printable area, does not fit on the paper \"A5\", whose "
                "printable area is 135 x 197 mm.\n\n";
         QTest::newRow("height 6 is too tall for 4 x 6 in photo paper")
             << 6 << "4 x 6 in|5760|8640|in"
-            << "" << true << "" << false << QStringList{"check", "printer", Told}
+            << "" << true << "" << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 1.94 x 5.83 in, 0.69 in below the top of "
                "the page's printable area, does not fit on the paper \"4 x 6 in\", "
                "whose printable area is 4.00 x 6.00 in.\n\n";
-        QTest::newRow("a second Print while the printer is looked for starts nothing")
-            << 2 << letter << "" << true << "" << true << printed << "";
     }
 
     void printing()
@@ -133,7 +129,6 @@ class SwatchOutputTest : public QObject
         QFETCH(QString, noPrinter);
         QFETCH(bool, yes);
         QFETCH(QString, endFailure);
-        QFETCH(bool, printAgainWhileChecking);
         QFETCH(QStringList, expectedCalls);
         QFETCH(QString, message);
         OutputFixture fixture;
@@ -143,11 +138,6 @@ class SwatchOutputTest : public QObject
         fixture.printer.printerFound.paper = {
             paperParts[0], paperParts[3] == QLatin1String("mm"),
             QSizeF(paperParts[1].toDouble(), paperParts[2].toDouble())};
-        if (printAgainWhileChecking) {
-            fixture.printer.whileChecking = [preview] {
-                QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
-            };
-        }
         const bool notLoaded = noPrinter.startsWith(QLatin1String("the printing support"));
         (notLoaded ? fixture.printer.openFailure : fixture.printer.noDefaultPrinter) = noPrinter;
         fixture.printer.endFailure = endFailure;

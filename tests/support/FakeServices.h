@@ -68,7 +68,6 @@ class FakePrinterService final : public PrinterService, public PrinterOpener
     std::function<void()> whileHandingOver;
     QString openFailure; // as a printer library that cannot be loaded
     QString noDefaultPrinter;
-    QString drawFailure;
     QString endFailure;
     bool highQuality = false;
     bool colorOutput = false;

@@ -7,6 +7,7 @@
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QPointer>
 #include <QTest>
 #include <functional>
@@ -101,6 +102,27 @@ class PrintSizeSteps final : public QObject
 
     std::function<void(frmPrintSetup &)> steps_;
     bool &wasModal_;
+};
+
+// Adwaita's dark palette for as long as it lives: light text on dark grounds.
+class DarkTheme
+{
+  public:
+    DarkTheme()
+    {
+        QPalette dark = QApplication::palette();
+        for (const auto &[role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
+                                           std::pair(QPalette::Button, QColor(53, 53, 53)),
+                                           std::pair(QPalette::Base, QColor(45, 45, 45)),
+                                           std::pair(QPalette::WindowText, QColor(238, 238, 236)),
+                                           std::pair(QPalette::ButtonText, QColor(238, 238, 236)),
+                                           std::pair(QPalette::Text, QColor(238, 238, 236))}) {
+            dark.setColor(role, colour);
+        }
+        QApplication::setPalette(dark);
+    }
+    ~DarkTheme() { QApplication::setPalette(QPalette()); }
+    Q_DISABLE_COPY_MOVE(DarkTheme)
 };
 
 struct ProgramFixture : FakeProgramServices

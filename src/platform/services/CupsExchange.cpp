@@ -227,6 +227,19 @@ QByteArray discoveredUri(const cups_dest_t &dest)
     return optionOf(dest, "device-uri");
 }
 
+// Its state, among its options: one that says nothing takes jobs and prints.
+bool isAccepting(const cups_dest_t &dest)
+{
+    const char *accepting = optionOf(dest, "printer-is-accepting-jobs");
+    return !accepting || qstrcmp(accepting, "false") != 0;
+}
+
+bool isStopped(const cups_dest_t &dest)
+{
+    return cupsGetIntegerOption("printer-state", dest.num_options, dest.options) ==
+           IPP_PSTATE_STOPPED;
+}
+
 // What a destination's options do not carry: why it is stopped or refusing,
 // and the printers of a class.
 struct PrinterWords
@@ -264,7 +277,6 @@ PrinterWords printerWords(http_t *http, const QByteArray &uri)
 CupsDestination describe(http_t *http, const cups_dest_t &asked, cups_dest_t *described,
                          cups_dinfo_t *info, const QByteArray &discovered)
 {
-    const char *accepting = optionOf(asked, "printer-is-accepting-jobs");
     CupsDestination found{
         .name = asked.name,
         .uri = optionOf(asked, "printer-uri-supported"),
@@ -274,9 +286,8 @@ CupsDestination describe(http_t *http, const cups_dest_t &asked, cups_dest_t *de
         .paper = paperOf(http, asked, described, info),
         .bestResolution = bestResolution(http, described, info),
         .color = printsInColor(http, described, info),
-        .accepting = !accepting || qstrcmp(accepting, "false") != 0,
-        .stopped = cupsGetIntegerOption("printer-state", asked.num_options, asked.options) ==
-                   IPP_PSTATE_STOPPED,
+        .accepting = isAccepting(asked),
+        .stopped = isStopped(asked),
         .stateMessage = {},
     };
     for (int i = 0; i < asked.num_options; ++i) {
@@ -381,14 +392,11 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
     // tries first, does.
     const QByteArray uri = optionOf(*dest, "printer-uri-supported");
     const bool asClass = isClass(*dest);
-    const char *accepting = optionOf(*dest, "printer-is-accepting-jobs");
-    const bool stopped = cupsGetIntegerOption("printer-state", dest->num_options, dest->options) ==
-                         IPP_PSTATE_STOPPED;
-    const bool refusing = accepting && qstrcmp(accepting, "false") == 0;
     // Asked only where there is something to tell or a class to look into.
-    const PrinterWords words = !uri.isEmpty() && (asClass || stopped || refusing)
-                                   ? printerWords(cups.get(), uri)
-                                   : PrinterWords{};
+    const PrinterWords words =
+        !uri.isEmpty() && (asClass || isStopped(*dest) || !isAccepting(*dest))
+            ? printerWords(cups.get(), uri)
+            : PrinterWords{};
     DestGuard member = guarded(nullptr);
     InfoGuard memberInfo(nullptr, &cupsFreeDestInfo);
     if (asClass && !words.members.isEmpty()) {
