@@ -7,10 +7,13 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -150,6 +153,39 @@ class MainWindowTest : public QObject
         const double ratio = contrastRatio(fromQColor(p.color(QPalette::ColorRole(text))),
                                            fromQColor(p.color(QPalette::ColorRole(ground))));
         QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+    }
+
+    // A style that pads its frames as Adwaita's does must not cut the
+    // number boxes' digits: "255" fits whole, and "55" is not what shows.
+    void numberBoxesHoldThreeDigitsUnderAPaddingStyle()
+    {
+        class PaddingStyle final : public QProxyStyle
+        {
+          public:
+            PaddingStyle() : QProxyStyle(QStringLiteral("fusion")) {}
+            int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                            const QWidget *widget) const override
+            {
+                return metric == PM_DefaultFrameWidth
+                           ? 8
+                           : QProxyStyle::pixelMetric(metric, option, widget);
+            }
+        };
+        const QString before = QApplication::style()->name();
+        QApplication::setStyle(new PaddingStyle); // owned by the application
+        ProgramFixture f;
+        auto *box = f.colors().findChild<QLineEdit *>(QStringLiteral("txtRed"));
+        QVERIFY(box);
+        box->setText(QStringLiteral("255"));
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const QRect text = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box) -
+                           box->textMargins();
+        const int fits = text.width() - 2 * 2; // QLineEdit keeps 2 px each side
+        QApplication::setStyle(before);
+        QVERIFY2(box->fontMetrics().horizontalAdvance(QStringLiteral("255")) <= fits,
+                 qPrintable(QString::number(fits)));
     }
 
     void windowDesign()

@@ -177,6 +177,11 @@ TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
     } else {
         installAccessibleFactory<forTextBoxLine>();
         line_ = new TextBoxLine(*this, parent);
+        // The windows' one-line boxes are as wide as the few digits they
+        // hold: a style that pads its frames (Adwaita's) cuts "255" to "55".
+        // The thin frame of the palette's style keeps them, in the theme's
+        // colours.
+        drawWithItsPalette(*line_);
         QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
         attach(line_);
     }
