@@ -241,6 +241,9 @@ class AboutTest : public QObject
             }
         }
         QVERIFY(readable(fromQColor(about.cmdOK.widget()->palette().color(QPalette::ButtonText))));
+        // The pointer is still on the icon: its box's border outlines it on the mix.
+        QVERIFY(about.picIcon.hasBorder());
+        QVERIFY(readable(fromQColor(about.picIcon.widget()->grab().toImage().pixelColor(0, 0))));
     }
 
     void highlightsFollowThePointer()
