@@ -17,7 +17,7 @@ build-sanitize: deps
 	@cmake --build --preset sanitize -j $(JOBS)
 
 run: build
-	@scripts/run-app build/default/src/app/tintwell
+	@scripts/run-app build/default/bin/tintwell
 
 test: test-default test-sanitize
 
@@ -35,7 +35,7 @@ bench: build
 EVENTS ?= 3000
 SEED ?=
 monkey: build-sanitize
-	@tests/monkey/monkey.sh build/sanitize/src/app/tintwell $(EVENTS) $(SEED)
+	@tests/monkey/monkey.sh build/sanitize/bin/tintwell $(EVENTS) $(SEED)
 
 # A Debian package of the default build: build/default/tintwell_<version>_<arch>.deb
 package: build

@@ -2,7 +2,7 @@
 // window's creation, its load step, its showing and its first paint, timed
 // in-process with the scripted services of the tests.
 #include "BenchReport.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // server. The memory the process holds and the X windows it has must be the
 // same afterwards as before; the run fails when they are not.
 #include "BenchReport.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

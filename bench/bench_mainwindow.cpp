@@ -1,7 +1,7 @@
 // Tintwell benchmarks - the main window's whole load and one channel step,
 // timed in-process with the scripted services of the tests.
 #include "BenchReport.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // to the preview painted with its swatch, and the largest swatch's redraw,
 // timed in-process with the scripted services of the tests.
 #include "BenchReport.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -30,7 +30,9 @@ function(tintwell_dpkg_buildflags out kind)
   set(${out} ${flags} PARENT_SCOPE)
 endfunction()
 
-function(tintwell_harden)
+# tintwell_harden(<target>): the flags, on an interface target that every
+# target of the project links.
+function(tintwell_harden target)
   find_program(TINTWELL_DPKG_BUILDFLAGS dpkg-buildflags)
   if(TINTWELL_DPKG_BUILDFLAGS)
     tintwell_dpkg_buildflags(preprocessor CPPFLAGS)
@@ -62,12 +64,13 @@ function(tintwell_harden)
   foreach(flag IN LISTS preprocessor)
     if(flag MATCHES "^-D_FORTIFY_SOURCE")
       # Undefined first: some compilers define a level of their own.
-      add_compile_options($<${optimised}:-U_FORTIFY_SOURCE> $<${optimised}:${flag}>)
+      target_compile_options(${target} INTERFACE
+        $<${optimised}:-U_FORTIFY_SOURCE> $<${optimised}:${flag}>)
     else()
-      add_compile_options(${flag})
+      target_compile_options(${target} INTERFACE ${flag})
     endif()
   endforeach()
-  add_compile_options(${compiler})
-  add_link_options(${linker})
+  target_compile_options(${target} INTERFACE ${compiler})
+  target_link_options(${target} INTERFACE ${linker})
   message(STATUS "Hardening: ${preprocessor} ${compiler} ${linker}")
 endfunction()

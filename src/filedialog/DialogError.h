@@ -1,7 +1,7 @@
 // Tintwell - the numbered errors of the file dialog component.
 #pragma once
 
-#include "platform/RaisedError.h"
+#include "platform/core/RaisedError.h"
 
 #include <cstdint>
 

@@ -2,10 +2,10 @@
 // links to the makers' web site and mail, in the colour being mixed.
 #include "info/frmAbout.h"
 
-#include "app/modSetColor.h"
+#include "shared/modSetColor.h"
 #include "layout/modResize.h"
-#include "platform/ReadableText.h"
-#include "platform/SystemColor.h"
+#include "platform/core/ReadableText.h"
+#include "platform/core/SystemColor.h"
 #include "platform/services/Clock.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/UrlOpener.h"

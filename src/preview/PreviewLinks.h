@@ -2,7 +2,7 @@
 // the program; the program object provides it.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "preview/SwatchCommands.h"
 #include "filedialog/clsOpenSaveDialog.h"
 #include "layout/modResize.h"
-#include "platform/RaisedError.h"
+#include "platform/core/RaisedError.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/PictureFileWriter.h"
 #include "platform/services/PrinterService.h"

@@ -2,7 +2,7 @@
 #include "preview/frmPrint.h"
 
 #include "layout/modResize.h"
-#include "platform/ReadableText.h"
+#include "platform/core/ReadableText.h"
 #include "platform/forms/ProgramForms.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"

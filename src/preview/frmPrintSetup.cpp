@@ -1,9 +1,9 @@
 // Tintwell - the print-size dialog.
 #include "preview/frmPrintSetup.h"
 
-#include "app/modSetColor.h"
+#include "shared/modSetColor.h"
 #include "layout/modResize.h"
-#include "platform/SystemColor.h"
+#include "platform/core/SystemColor.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "preview/PreviewIcons.h"

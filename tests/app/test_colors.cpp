@@ -1,6 +1,6 @@
 // Tintwell tests - the three colour channels: scroll bars, number boxes, the
 // sample and the current colour.
-#include "app/modSetColor.h"
+#include "shared/modSetColor.h"
 #include "support/ProgramFixture.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Tintwell tests - the command line's rules: what is answered, refused or
 // let through to Qt, and what is printed where. The process around them
 // (no display opened, no lock taken) is tests/packaging/command_line.sh's.
-#include "app/CommandLine.h"
+#include "app/command_line/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 // Tintwell tests - the main window: its design, its commands and keys, the
 // single-copy check and the way out.
-#include "platform/ReadableText.h"
+#include "platform/core/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "support/ProgramFixture.h"
 #include "support/TestForm.h"

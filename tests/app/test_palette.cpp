@@ -1,6 +1,6 @@
 // Tintwell tests - the basic colours: picking one, and the list following
 // the channels.
-#include "app/modSetColor.h"
+#include "shared/modSetColor.h"
 #include "support/ProgramFixture.h"
 
 #include <QComboBox>

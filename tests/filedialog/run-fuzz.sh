@@ -42,5 +42,5 @@ printf '\x00\x04\x00\0\0\0\0' >"$corpus/nuls"
 printf '\x00\x04\x00    ' >"$corpus/spaces"
 
 cd "$build_dir"
-./tree/tests/fuzz_parse_returned_name -seed=1 -max_total_time=5 -max_len=4096 \
+./tree/tests/filedialog/fuzz_parse_returned_name -seed=1 -max_total_time=5 -max_len=4096 \
   -print_final_stats=1 "$corpus"

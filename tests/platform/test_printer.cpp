@@ -3,7 +3,7 @@
 // the folder CUPS_JOBS names. The page is read back with poppler's tools.
 #include "platform/services/PasswordPrompt.h"
 #include "platform/services/PrinterLibrary.h"
-#include "platform/services/QtPrinterService.h"
+#include "platform/printing/QtPrinterService.h"
 #include "support/FakeServices.h"
 
 #include <QDir>

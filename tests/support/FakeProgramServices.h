@@ -2,7 +2,7 @@
 // fake, for the fixtures and benchmarks that start the whole program.
 #pragma once
 
-#include "app/Program.h"
+#include "app/program/Program.h"
 #include "platform/win32/QtWindowCalls.h"
 #include "preview/SwatchCommands.h"
 #include "support/FakeServices.h"

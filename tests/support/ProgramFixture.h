@@ -2,8 +2,8 @@
 // person starts it, and helpers to act on its windows as a person does.
 #pragma once
 
-#include "app/Program.h"
-#include "platform/RaisedError.h"
+#include "app/program/Program.h"
+#include "platform/core/RaisedError.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

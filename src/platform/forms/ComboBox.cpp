@@ -1,7 +1,7 @@
 // Tintwell - a sorted drop-down list with per-entry item data.
 #include "platform/forms/ComboBox.h"
 
-#include "platform/ReadableText.h"
+#include "platform/core/ReadableText.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"

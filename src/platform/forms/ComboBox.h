@@ -3,7 +3,7 @@
 // 32-bit number of its own.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 #include "platform/forms/Control.h"
 
 #include <cstdint>

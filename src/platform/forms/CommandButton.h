@@ -1,7 +1,7 @@
 // Tintwell - a push button; the graphical style draws its own background colour.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 #include "platform/forms/Control.h"
 
 class QIcon;

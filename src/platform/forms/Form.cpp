@@ -1,7 +1,7 @@
 // Tintwell - a window of the program: controls in twips, a load step, modal
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"
-#include "platform/ReadableText.h"
+#include "platform/core/ReadableText.h"
 
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"

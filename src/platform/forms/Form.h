@@ -2,8 +2,8 @@
 // and modeless showing, hiding and unloading.
 #pragma once
 
-#include "platform/ColorValue.h"
-#include "platform/KeyboardReturn.h"
+#include "platform/core/ColorValue.h"
+#include "platform/core/KeyboardReturn.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/FormPlacement.h"
 #include "platform/services/ScreenMetrics.h"

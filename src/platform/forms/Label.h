@@ -2,7 +2,7 @@
 // background colour of its own.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 #include "platform/forms/Control.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // surface that keeps what is drawn on it as an image.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 #include "platform/forms/Control.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // Tintwell - a text box: one line (QLineEdit) or several (QPlainTextEdit).
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 #include "platform/forms/Control.h"
 
 class QInputMethodEvent;

@@ -1,7 +1,7 @@
 // Tintwell - a control's colours, set in its widget's palette.
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "platform/core/ColorValue.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Tintwell - message boxes shown with QMessageBox.
 #include "platform/services/QtMessageBoxService.h"
 
-#include "platform/KeyboardReturn.h"
+#include "platform/core/KeyboardReturn.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // Tintwell - the window that asks for a print server's password.
 #include "platform/services/QtPasswordPrompt.h"
 
-#include "platform/KeyboardReturn.h"
+#include "platform/core/KeyboardReturn.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

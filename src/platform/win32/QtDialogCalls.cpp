@@ -1,7 +1,7 @@
 // Tintwell - the Win32-style open and save dialogs over QFileDialog.
 #include "platform/win32/QtDialogCalls.h"
 
-#include "platform/KeyboardReturn.h"
+#include "platform/core/KeyboardReturn.h"
 #include "platform/win32/DialogRecordText.h"
 #include "platform/win32/QtWindowCalls.h"
 

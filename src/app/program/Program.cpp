@@ -1,0 +1,101 @@
+// Tintwell - the program object.
+#include "app/program/Program.h"
+
+#include "app/main_window/ChannelText.h"
+#include "platform/services/AppInfo.h"
+
+#include <QPixmapCache>
+
+namespace {
+
+// Qt's style keeps the pieces it draws (a button's bevel, a frame) in the
+// program's pixmap cache, under the identity of the palette they were drawn
+// with, and each opening of a window makes new palettes (its colours): what
+// was kept for the last opening is never asked for again. Qt's 10 MiB would
+// fill with them (opening the preview a thousand times did); this keeps
+// what the windows on the screen use, the oldest going first.
+constexpr int PixmapCacheKiB = 512;
+
+} // namespace
+
+Program::Program(ProgramServices services)
+    : services_(std::move(services)), formContext_{services_.screen, programForms_, pictures_},
+      colors_([this] {
+          return std::make_unique<frmColors>(
+              formContext_, MainWindowServices{services_.messages, services_.beep,
+                                               services_.instance, *this, services_.endProcess});
+      }),
+      swatchCommands_(services_.messages, services_.output), printSetup_([this] {
+          return std::make_unique<frmPrintSetup>(
+              formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
+      }),
+      preview_([this] {
+          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchCommands_});
+      }),
+      help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
+          return std::make_unique<frmAbout>(
+              formContext_, AboutServices{currentAppInfo(), services_.urlOpener, services_.clock});
+      })
+{
+}
+
+Program::~Program() = default;
+
+bool Program::start()
+{
+    QPixmapCache::setCacheLimit(PixmapCacheKiB);
+    frmColors &main = colors_.get();
+    if (main.isEnding()) {
+        return false;
+    }
+    main.showModeless();
+    return true;
+}
+
+void Program::showPrintSize()
+{
+    frmPrintSetup &dialog = printSetup_.get();
+    if (dialog.isVisible()) {
+        dialog.hideForm(); // left open over the preview: it comes back modal
+    }
+    dialog.showModal();
+}
+
+ColorValue Program::sampleColor()
+{
+    return colors().Picture1.BackColor();
+}
+
+ChannelTexts Program::channelTexts()
+{
+    frmColors &main = colors();
+    return {channelAmount(main.txtRed.Text(), main.hsbRed.Value()),
+            channelAmount(main.txtGreen.Text(), main.hsbGreen.Value()),
+            channelAmount(main.txtBlue.Text(), main.hsbBlue.Value())};
+}
+
+frmPrintSetup &Program::printSetup()
+{
+    return printSetup_.get();
+}
+
+void Program::showPreview()
+{
+    colors().hideForm();
+    preview_.get().showModeless();
+}
+
+void Program::showMainWindow()
+{
+    colors().showModeless();
+}
+
+void Program::showHelp()
+{
+    help_.get().showModal();
+}
+
+void Program::showAbout()
+{
+    about_.get().showModal();
+}

@@ -1,2 +1,0 @@
-// The preview's header, included from a library that must not use it.
-#include "preview/frmPrint.h"

@@ -1,2 +1,0 @@
-// The windows' shared helpers, included from a library below them.
-#include "app/modSetColor.h"
