@@ -3,7 +3,14 @@
 // server. The memory the process holds and the X windows it has must be the
 // same afterwards as before; the run fails when they are not.
 #include "BenchReport.h"
+#include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
+#include "preview/SwatchCommands.h"
+#include "preview/SwatchOutput.h"
+#include "preview/frmPrint.h"
+#include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -2,7 +2,14 @@
 // to the preview painted with its swatch, and the largest swatch's redraw,
 // timed in-process with the scripted services of the tests.
 #include "BenchReport.h"
+#include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
+#include "preview/SwatchCommands.h"
+#include "preview/SwatchOutput.h"
+#include "preview/frmPrint.h"
+#include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

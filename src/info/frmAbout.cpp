@@ -2,13 +2,13 @@
 // links to the makers' web site and mail, in the colour being mixed.
 #include "info/frmAbout.h"
 
-#include "shared/modSetColor.h"
 #include "layout/modResize.h"
 #include "platform/core/ReadableText.h"
 #include "platform/core/SystemColor.h"
 #include "platform/services/Clock.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/UrlOpener.h"
+#include "shared/modSetColor.h"
 
 #include "platform/forms/FormPictures.h"
 
@@ -82,19 +82,19 @@ void frmAbout::designControls()
     Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 12);
     const QPixmap icon(QStringLiteral(":/tintwell/tintwell-48.png"));
     const ScreenMetrics &screen = screenMetrics();
-    picIcon.Move(195, 75, screen.toTwipsX(icon.width()), screen.toTwipsY(icon.height()));
+    picIcon.Move({195, 75, screen.toTwipsX(icon.width()), screen.toTwipsY(icon.height())});
     picIcon.setBackColor(RGB(192, 192, 192));
     picIcon.setPicture(icon);
     picIcon.setTabIndex(1);
-    picIcon.setAccessibleRole(QAccessible::Graphic);
+    picIcon.setAccessibleRole(AccessibleRole::Graphic);
     picIcon.setAccessibleName(QStringLiteral("Program icon"));
 
-    lblTitle.Move(1290, 240, 3105, 480);
+    lblTitle.Move({1290, 240, 3105, 480});
     lblTitle.setCaption(QStringLiteral("Application Title"));
     lblTitle.setForeColor(Black);
     lblTitle.setTabIndex(2);
 
-    cmdOK.Move(4440, 600, 1080, 525);
+    cmdOK.Move({4440, 600, 1080, 525});
     cmdOK.setCaption(QStringLiteral("OK"));
     cmdOK.setToolTipText(QStringLiteral("Close"));
     cmdOK.setBackColor(RGB(0, 192, 192));
@@ -110,7 +110,7 @@ void frmAbout::designControls()
     for (const InfoLine &d : {InfoLine{lblVersion, "Version", 840, 7},
                               InfoLine{lblCompanyName, "Company Name", 1440, 6},
                               InfoLine{lblRights, "Copyright", 2040, 5}}) {
-        d.label.Move(450, d.top, 0, 0);
+        d.label.Move({450, d.top, 0, 0});
         d.label.setCaption(QString::fromLatin1(d.caption));
         d.label.setAutoSize(true);
         d.label.setForeColor(Black);
@@ -120,13 +120,13 @@ void frmAbout::designControls()
 
     Line1_0.setEnds(0, 2760, 5760, 2760);
     Line1_4.setEnds(5760, 5280, 0, 5280);
-    txtDisclaimer.Move(120, 2880, 5475, 2235);
+    txtDisclaimer.Move({120, 2880, 5475, 2235});
     txtDisclaimer.setLocked(true);
     txtDisclaimer.setColors(RGB(255, 255, 192), Blue);
     txtDisclaimer.setTabIndex(8);
     txtDisclaimer.setAccessibleName(QStringLiteral("Disclaimer"));
     for (Line *line : {&Line1_0, &Line1_4}) {
-        line->setAccessibleRole(QAccessible::Separator);
+        line->setAccessibleRole(AccessibleRole::Separator);
     }
 
     designLink(lblMail, QStringLiteral("Send Mail"), QStringLiteral("Send Us Your Comments."), 705,
@@ -137,7 +137,7 @@ void frmAbout::designControls()
 void frmAbout::designLink(Label &link, const QString &caption, const QString &tip, double left,
                           int tab)
 {
-    link.Move(left, 5520, 0, 0);
+    link.Move({left, 5520, 0, 0});
     link.setCaption(caption);
     link.setAlignment(Qt::AlignCenter);
     link.setAutoSize(true);

@@ -19,12 +19,12 @@ frmHelp::frmHelp(const FormContext &context) : Form(context, QStringLiteral("frm
     setWindowIcon(pictures().fileIcon(QStringLiteral(":/tintwell/tintwell-32.png")));
 
     Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 11.25);
-    txtHelp.Move(120, 120, 3495, 2295);
+    txtHelp.Move({120, 120, 3495, 2295});
     txtHelp.setLocked(true);
     txtHelp.setColors(RGB(255, 255, 192), RGB(0, 0, 255));
     txtHelp.setTabIndex(0);
     txtHelp.setAccessibleName(QStringLiteral("Instructions"));
-    cmdClose.Move(1200, 960, 1215, 495);
+    cmdClose.Move({1200, 960, 1215, 495});
     cmdClose.setCaption(QStringLiteral("Close"));
     cmdClose.setTabIndex(1);
     // The text lies over the button: the window shows no button at all.
@@ -41,5 +41,5 @@ void frmHelp::Form_Load()
 
 void frmHelp::Form_Resize()
 {
-    txtHelp.Move(0, 0, ScaleWidth(), ScaleHeight());
+    txtHelp.Move({0, 0, ScaleWidth(), ScaleHeight()});
 }

@@ -60,8 +60,8 @@ void ResizeForm(Form &form)
         YFactor = static_cast<float>(height / DesignHeightTwips);
     });
     skipOnFailure([&] {
-        form.Move(scaled(form.Left(), XFactor), scaled(form.Top(), YFactor),
-                  scaled(form.Width(), XFactor), scaled(form.Height(), YFactor));
+        form.Move({scaled(form.Left(), XFactor), scaled(form.Top(), YFactor),
+                   scaled(form.Width(), XFactor), scaled(form.Height(), YFactor)});
     });
     const auto controls = form.Controls();
     const std::size_t count = controls.size();

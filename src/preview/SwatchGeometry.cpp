@@ -39,7 +39,7 @@ std::optional<std::int16_t> sizeUnits(const QString &text)
     return static_cast<std::int16_t>(rounded);
 }
 
-SwatchBox swatchBox(std::int16_t widthUnits, std::int16_t heightUnits, float xFactor, float yFactor,
+TwipsRect swatchBox(std::int16_t widthUnits, std::int16_t heightUnits, float xFactor, float yFactor,
                     double clientWidth)
 {
     const float width = static_cast<float>(unitsToTwips(widthUnits)) * xFactor;

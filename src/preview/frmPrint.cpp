@@ -32,7 +32,7 @@ void frmPrint::designWindow()
 {
     setCaption(QStringLiteral("Preview Color"));
     setFixedBorder(false);
-    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    setMinMaxButtons(false);
     setBackColor(RGB(255, 255, 255));
     setClientSize(10560, 7350);
     // Where the main window was: it opens centred on the screen too.
@@ -43,24 +43,24 @@ void frmPrint::designWindow()
 
 void frmPrint::designSwatch()
 {
-    picColor.Move(435, 4695, 3540, 1000);
+    picColor.Move({435, 4695, 3540, 1000});
     picColor.setBorderStyle(PictureBorder::Sunken3D);
     picColor.setFontName(QStringLiteral("Arial"));
     picColor.setFontSize(12);
-    picColor.setAccessibleRole(QAccessible::Graphic);
+    picColor.setAccessibleRole(AccessibleRole::Graphic);
 }
 
 void frmPrint::designToolbar()
 {
-    picToolbar.Move(0, 0, 10560, 600);
+    picToolbar.Move({0, 0, 10560, 600});
     picToolbar.setDockedTop(true);
     picToolbar.setBackColor(ToolbarColor);
-    picToolbar.setAccessibleRole(QAccessible::ToolBar);
+    picToolbar.setAccessibleRole(AccessibleRole::ToolBar);
 
     struct ButtonDesign
     {
         CommandButton &button;
-        QRect box;
+        TwipsRect box;
         const char *tip;
         const char *name; // what a screen reader says: the buttons show only pictures
         const char *picture;
@@ -97,7 +97,7 @@ void frmPrint::designToolbar()
         // The buttons show no caption: their font matters only to the layout.
         d.button.setFontName(QStringLiteral("MS Sans Serif"));
         d.button.setFontSize(d.fontSize);
-        d.button.Move(d.box.x(), d.box.y(), d.box.width(), d.box.height());
+        d.button.Move(d.box);
         d.button.setBackColor(ToolbarColor);
         d.button.setToolTipText(QString::fromLatin1(d.tip));
         d.button.setAccessibleName(QString::fromLatin1(d.name));
@@ -105,7 +105,7 @@ void frmPrint::designToolbar()
                             QSize(d.pixels, d.pixels));
     }
 
-    lblHelp.Move(6225, 15, 3900, 555);
+    lblHelp.Move({6225, 15, 3900, 555});
     lblHelp.setFontName(QStringLiteral("Trebuchet MS"));
     lblHelp.setFontSize(14.25);
     lblHelp.setFontBold(true);
@@ -181,8 +181,8 @@ void frmPrint::DrawSwatch()
     const std::optional<std::int16_t> width = sizeUnits(sizes.txtWidth.Text());
     const std::optional<std::int16_t> height = sizeUnits(sizes.txtHeight.Text());
     if (width && height) {
-        const SwatchBox box = swatchBox(*width, *height, XFactor, YFactor, ScaleWidth());
-        picColor.Move(box.left, box.top, box.width, box.height);
+        const TwipsRect box = swatchBox(*width, *height, XFactor, YFactor, ScaleWidth());
+        picColor.Move(box);
     }
     picColor.setCurrentX(0);
     picColor.setCurrentY(0);

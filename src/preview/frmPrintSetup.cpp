@@ -1,13 +1,13 @@
 // Tintwell - the print-size dialog.
 #include "preview/frmPrintSetup.h"
 
-#include "shared/modSetColor.h"
 #include "layout/modResize.h"
 #include "platform/core/SystemColor.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
+#include "shared/modSetColor.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void frmPrintSetup::designWindow()
     setCaption(QStringLiteral("Print Size"));
     setFixedBorder(true);
     // A dialog: its own frame, and no entry of its own in the task bar.
-    setWindowFlag(Qt::Dialog, true);
+    setShowInTaskbar(false);
     setClientSize(4170, 1830);
     setBackColor(SystemColor(SystemColorIndex::ScrollBar));
     setStartUpPosition(StartUpPosition::CenterOwner);
@@ -62,7 +62,7 @@ void frmPrintSetup::designControls()
     {
         Label &label;
         const char *caption;
-        QRect box;
+        TwipsRect box;
         Qt::Alignment alignment;
         int tab;
     };
@@ -79,15 +79,15 @@ void frmPrintSetup::designControls()
          }) {
         d.label.setFontName(QStringLiteral("Arial"));
         d.label.setFontSize(9.75);
-        d.label.Move(d.box.x(), d.box.y(), d.box.width(), d.box.height());
+        d.label.Move(d.box);
         d.label.setCaption(QString::fromLatin1(d.caption));
         d.label.setAlignment(d.alignment | Qt::AlignTop);
         d.label.setAutoSize(true);
         d.label.setTabIndex(d.tab);
     }
-    txtHeight.Move(930, 510, 945, 390);
+    txtHeight.Move({930, 510, 945, 390});
     txtHeight.setTabIndex(2);
-    txtWidth.Move(930, 1200, 945, 390);
+    txtWidth.Move({930, 1200, 945, 390});
     txtWidth.setTabIndex(5);
     for (ComboBox *list : {&txtHeight, &txtWidth}) {
         list->setSorted(false);
@@ -102,7 +102,7 @@ void frmPrintSetup::designControls()
 
     cmdOK.setFontName(QStringLiteral("Arial"));
     cmdOK.setFontSize(9.75);
-    cmdOK.Move(2880, 750, 870, 375);
+    cmdOK.Move({2880, 750, 870, 375});
     cmdOK.setCaption(QStringLiteral("&OK"));
     cmdOK.setBackColor(SystemColor(SystemColorIndex::ScrollBar));
     cmdOK.setTabIndex(7);

@@ -479,7 +479,7 @@ class FormsTest : public QObject
     {
         TestForm form(context_);
         form.events.clear();
-        form.Move(0, 0, 7500, 6000);
+        form.Move({0, 0, 7500, 6000});
         QVERIFY(form.events.contains(QStringLiteral("resize")));
         form.showModeless();
         QApplication::setActiveWindow(&form);
@@ -533,11 +533,11 @@ class FormsTest : public QObject
     void dockedContainerSpansTheTopAndLeavesTheClientArea()
     {
         TestForm form(context_);
-        form.picture.Move(300, 2700, 1500, 600);
+        form.picture.Move({300, 2700, 1500, 600});
         form.picture.setDockedTop(true);
         QCOMPARE(form.picture.widget()->geometry(), QRect(0, 0, 400, 40));
         QCOMPARE(form.ScaleHeight(), 4500.0 - 600);
-        form.Move(form.Left(), form.Top(), 9000, form.Height());
+        form.Move({form.Left(), form.Top(), 9000, form.Height()});
         QCOMPARE(form.picture.Width(), 9000.0);
         QCOMPARE(form.picture.widget()->width(), 600);
         QCOMPARE(form.pictureLabel.widget()->parentWidget(), form.picture.widget());

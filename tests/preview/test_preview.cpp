@@ -86,7 +86,7 @@ class PreviewTest : public QObject
         QFETCH(float, yFactor);
         QFETCH(double, clientWidth);
         QFETCH(QRectF, box);
-        const SwatchBox got =
+        const TwipsRect got =
             swatchBox(static_cast<std::int16_t>(widthUnits), static_cast<std::int16_t>(heightUnits),
                       xFactor, yFactor, clientWidth);
         const QRectF gotBox(got.left, got.top, got.width, got.height);

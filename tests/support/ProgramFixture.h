@@ -2,8 +2,15 @@
 // person starts it, and helpers to act on its windows as a person does.
 #pragma once
 
+#include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/core/RaisedError.h"
+#include "preview/SwatchCommands.h"
+#include "preview/SwatchOutput.h"
+#include "preview/frmPrint.h"
+#include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -5,13 +5,13 @@
 #include "app/main_window/BasicColorTable.h"
 #include "app/main_window/ChannelText.h"
 #include "app/main_window/MainWindowCommands.h"
-#include "shared/modSetColor.h"
 #include "layout/modResize.h"
 #include "platform/core/RaisedError.h"
 #include "platform/forms/ProgramForms.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/SingleInstance.h"
+#include "shared/modSetColor.h"
 
 #include "platform/forms/FormPictures.h"
 
@@ -47,11 +47,11 @@ void frmColors::designWindow()
 void frmColors::designControls()
 {
     Control::setFontOfAll(Controls(), QStringLiteral("Arial"), 9.75);
-    Picture1.Move(-480, -60, 10080, 4380);
+    Picture1.Move({-480, -60, 10080, 4380});
     Picture1.setTabIndex(14);
     Picture1.setBackColor(0);
     Picture1.setForeColor(RGB(255, 255, 255));
-    Picture1.setAccessibleRole(QAccessible::Graphic);
+    Picture1.setAccessibleRole(AccessibleRole::Graphic);
     Picture1.setAccessibleName(QStringLiteral("Color sample"));
 
     designChannel({hsbRed, txtRed}, lblRed, QStringLiteral("Red"), {375, 4710, 345, 240},
@@ -62,14 +62,14 @@ void frmColors::designControls()
                   {825, 5790, 4200, 345}, {5100, 5775, 555, 360}, 12, 6, 2);
 
     const QString pickHint = QStringLiteral("To Get Started, Pick A Basic Color");
-    lblBasicColors.Move(5955, 5040, 1920, 375);
+    lblBasicColors.Move({5955, 5040, 1920, 375});
     lblBasicColors.setCaption(QStringLiteral("Basic Colors:"));
     lblBasicColors.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblBasicColors.setFontUnderline(true);
     lblBasicColors.setAutoSize(true);
     lblBasicColors.setToolTipText(pickHint);
     lblBasicColors.setTabIndex(8);
-    lstColors.Move(5955, 5370, 1935, 360);
+    lstColors.Move({5955, 5370, 1935, 360});
     lstColors.setForeColor(RGB(0, 0, 255));
     lstColors.setToolTipText(pickHint);
     lstColors.setAccessibleName(QStringLiteral("Basic colors"));
@@ -82,7 +82,7 @@ void frmColors::designControls()
         CommandButton &button;
         const char *caption;
         const char *tip;
-        QRect box;
+        TwipsRect box;
         int tab;
     };
     for (const ButtonDesign &d : {
@@ -91,7 +91,7 @@ void frmColors::designControls()
              ButtonDesign{cmdHelp, "&Help (F1)", "Program Help", {8250, 5310, 1095, 435}, 10},
              ButtonDesign{cmdExit, "E&xit (F3)", "Exit Program", {8235, 5790, 1095, 435}, 13},
          }) {
-        d.button.Move(d.box.x(), d.box.y(), d.box.width(), d.box.height());
+        d.button.Move(d.box);
         d.button.setCaption(QString::fromLatin1(d.caption));
         d.button.setToolTipText(QString::fromLatin1(d.tip));
         d.button.setBackColor(buttonColor);
@@ -100,22 +100,22 @@ void frmColors::designControls()
 }
 
 void frmColors::designChannel(const Channel &channel, Label &label, const QString &name,
-                              const QRect &labelBox, const QRect &barBox, const QRect &textBox,
-                              int labelTab, int barTab, int textTab)
+                              const TwipsRect &labelBox, const TwipsRect &barBox,
+                              const TwipsRect &textBox, int labelTab, int barTab, int textTab)
 {
-    label.Move(labelBox.x(), labelBox.y(), labelBox.width(), labelBox.height());
+    label.Move(labelBox);
     label.setCaption(name);
     label.setAutoSize(true);
     label.setTabIndex(labelTab);
 
-    channel.bar.Move(barBox.x(), barBox.y(), barBox.width(), barBox.height());
+    channel.bar.Move(barBox);
     channel.bar.setRange(0, 255);
     channel.bar.setSmallChange(1);
     channel.bar.setLargeChange(10);
     channel.bar.setTabIndex(barTab);
     channel.bar.setAccessibleName(name);
 
-    channel.box.Move(textBox.x(), textBox.y(), textBox.width(), textBox.height());
+    channel.box.Move(textBox);
     channel.box.setMaxLength(ChannelTextLength);
     channel.box.setAlignment(Qt::AlignHCenter);
     channel.box.setToolTipText(QStringLiteral("Enter A Number (1-255)"));

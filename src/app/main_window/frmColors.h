@@ -85,7 +85,7 @@ class frmColors final : public Form
     void designWindow();
     void designControls();
     void designChannel(const Channel &channel, Label &label, const QString &name,
-                       const QRect &labelBox, const QRect &barBox, const QRect &textBox,
+                       const TwipsRect &labelBox, const TwipsRect &barBox, const TwipsRect &textBox,
                        int labelTab, int barTab, int textTab);
     void connectHandlers();
     void connectChannel(const Channel &channel);

@@ -2,7 +2,13 @@
 #include "app/program/Program.h"
 
 #include "app/main_window/ChannelText.h"
+#include "app/main_window/frmColors.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "platform/services/AppInfo.h"
+#include "preview/SwatchCommands.h"
+#include "preview/frmPrint.h"
+#include "preview/frmPrintSetup.h"
 
 #include <QPixmapCache>
 
@@ -25,12 +31,13 @@ Program::Program(ProgramServices services)
               formContext_, MainWindowServices{services_.messages, services_.beep,
                                                services_.instance, *this, services_.endProcess});
       }),
-      swatchCommands_(services_.messages, services_.output), printSetup_([this] {
+      swatchCommands_(std::make_unique<SwatchCommands>(services_.messages, services_.output)),
+      printSetup_([this] {
           return std::make_unique<frmPrintSetup>(
               formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
       }),
       preview_([this] {
-          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, swatchCommands_});
+          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, *swatchCommands_});
       }),
       help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
           return std::make_unique<frmAbout>(
@@ -40,6 +47,21 @@ Program::Program(ProgramServices services)
 }
 
 Program::~Program() = default;
+
+frmColors &Program::colors()
+{
+    return colors_.get();
+}
+
+frmHelp &Program::help()
+{
+    return help_.get();
+}
+
+frmAbout &Program::about()
+{
+    return about_.get();
+}
 
 bool Program::start()
 {

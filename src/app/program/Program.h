@@ -3,17 +3,10 @@
 #pragma once
 
 #include "app/main_window/MainWindowCommands.h"
-#include "app/main_window/frmColors.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
 #include "platform/forms/ProgramForms.h"
 #include "preview/PreviewLinks.h"
-#include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
-#include "preview/frmPrint.h"
-#include "preview/frmPrintSetup.h"
 
 #include <functional>
 #include <memory>
@@ -23,7 +16,14 @@ class Clock;
 class MessageBoxService;
 class ScreenMetrics;
 class SingleInstance;
+class SwatchCommands;
 class UrlOpener;
+class frmAbout;
+class frmColors;
+class frmHelp;
+class frmPrint;
+class frmPrintSetup;
+struct OutputServices;
 
 struct ProgramServices
 {
@@ -50,9 +50,10 @@ class Program : public MainWindowCommands, public PreviewLinks
     // program (another copy is running).
     bool start();
 
-    [[nodiscard]] frmColors &colors() { return colors_.get(); }
-    [[nodiscard]] frmHelp &help() { return help_.get(); }
-    [[nodiscard]] frmAbout &about() { return about_.get(); }
+    // Each window, loaded on first use.
+    [[nodiscard]] frmColors &colors();
+    [[nodiscard]] frmHelp &help();
+    [[nodiscard]] frmAbout &about();
     [[nodiscard]] ProgramForms &programForms() { return programForms_; }
     [[nodiscard]] const FormContext &formContext() const { return formContext_; }
 
@@ -75,7 +76,7 @@ class Program : public MainWindowCommands, public PreviewLinks
     FormPictures pictures_;
     FormContext formContext_;
     FormInstance<frmColors> colors_;
-    SwatchCommands swatchCommands_;
+    std::unique_ptr<SwatchCommands> swatchCommands_;
     FormInstance<frmPrintSetup> printSetup_;
     FormInstance<frmPrint> preview_;
     FormInstance<frmHelp> help_;

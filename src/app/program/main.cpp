@@ -14,6 +14,7 @@
 #include "platform/services/UrlOpener.h"
 #include "platform/win32/QtDialogCalls.h"
 #include "platform/win32/QtWindowCalls.h"
+#include "preview/SwatchCommands.h"
 
 #include <QApplication>
 #include <QFont>

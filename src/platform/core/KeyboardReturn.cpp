@@ -1,6 +1,7 @@
 // Tintwell - the keyboard handed back when a window closes.
 #include "platform/core/KeyboardReturn.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
@@ -32,6 +33,15 @@ bool windowManagerRuns(xcb_connection_t *connection)
 }
 
 } // namespace
+
+KeyboardReturn::KeyboardReturn() : opener_(QApplication::activeWindow()) {}
+
+void KeyboardReturn::giveBack(const QWidget *closed) const
+{
+    if (opener_ && opener_ != closed && opener_->isVisible()) {
+        activate(*opener_);
+    }
+}
 
 void KeyboardReturn::activate(QWidget &window)
 {

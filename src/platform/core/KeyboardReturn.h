@@ -1,7 +1,6 @@
 // Tintwell - the keyboard handed back when a window closes.
 #pragma once
 
-#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -12,14 +11,9 @@
 class KeyboardReturn
 {
   public:
-    KeyboardReturn() : opener_(QApplication::activeWindow()) {}
+    KeyboardReturn();
 
-    void giveBack(const QWidget *closed = nullptr) const
-    {
-        if (opener_ && opener_ != closed && opener_->isVisible()) {
-            activate(*opener_);
-        }
-    }
+    void giveBack(const QWidget *closed = nullptr) const;
 
   private:
     static void activate(QWidget &window);

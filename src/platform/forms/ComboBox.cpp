@@ -3,8 +3,8 @@
 
 #include "platform/core/ReadableText.h"
 #include "platform/forms/ControlWidget.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/FormHost.h"
 #include "platform/forms/Keys.h"
 #include "platform/forms/WidgetColors.h"
 #include "platform/services/ScreenMetrics.h"
@@ -113,7 +113,7 @@ void announceEntry(QComboBox &combo)
 
 } // namespace
 
-ComboBox::ComboBox(Form &form, QString name, Control *container)
+ComboBox::ComboBox(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)), combo_(new ComboBoxWidget(*this, containerWidget(container)))
 {
     installAccessibleFactory<forComboBox>();
@@ -189,7 +189,7 @@ void ComboBox::setForeColor(ColorValue color)
 // The drop-down list's height follows its font, whatever it is given.
 void ComboBox::applyGeometry()
 {
-    height_ = ParentForm().screenMetrics().toTwipsY(combo_->sizeHint().height());
+    height_ = form().screenMetrics().toTwipsY(combo_->sizeHint().height());
     Control::applyGeometry();
 }
 

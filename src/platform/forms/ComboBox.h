@@ -13,7 +13,7 @@ class QComboBox;
 class ComboBox final : public Control
 {
   public:
-    ComboBox(Form &form, QString name, Control *container = nullptr);
+    ComboBox(FormHost &form, QString name, Control *container = nullptr);
 
     // Sorted (the default): entries go to their place by name. Unsorted:
     // each new entry goes to the end. Set before the first entry.

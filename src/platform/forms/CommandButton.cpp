@@ -49,7 +49,7 @@ bool blockedByModalWindow(const QWidget &button)
 
 } // namespace
 
-CommandButton::CommandButton(Form &form, QString name, Control *container)
+CommandButton::CommandButton(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)), button_(new WrappingButton(*this, containerWidget(container)))
 {
     button_->setAutoDefault(false);

@@ -11,7 +11,7 @@ class QSize;
 class CommandButton final : public Control
 {
   public:
-    CommandButton(Form &form, QString name, Control *container = nullptr);
+    CommandButton(FormHost &form, QString name, Control *container = nullptr);
 
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString &caption);

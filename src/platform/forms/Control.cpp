@@ -4,8 +4,8 @@
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FocusRing.h"
 #include "platform/forms/FontFamilies.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/FormHost.h"
 #include "platform/forms/Keys.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -14,7 +14,7 @@
 #include <QPointer>
 #include <QWidget>
 
-Control::Control(Form &form, QString name) : form_(form), name_(std::move(name)) {}
+Control::Control(FormHost &form, QString name) : form_(form), name_(std::move(name)) {}
 
 Control::~Control()
 {
@@ -40,22 +40,22 @@ QWidget *Control::containerWidget(Control *container) const
 
 void Control::scaleGeometry(const TwipsScale &scale)
 {
-    Move(scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_));
+    Move({scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_)});
 }
 
-void Control::Move(double left, double top, double width, double height)
+void Control::Move(const TwipsRect &box)
 {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
+    left_ = box.left;
+    top_ = box.top;
+    width_ = box.width;
+    height_ = box.height;
     applyGeometry();
 }
 
 void Control::applyGeometry()
 {
     if (QWidget *w = widget()) {
-        w->setGeometry(form_.screenMetrics().toPixels(left_, top_, width_, height_));
+        w->setGeometry(form_.screenMetrics().toPixels({left_, top_, width_, height_}));
     }
 }
 
@@ -96,9 +96,11 @@ void Control::setFontOfAll(const std::vector<Control *> &controls, const QString
     }
 }
 
-void Control::setAccessibleRole(QAccessible::Role role)
+void Control::setAccessibleRole(AccessibleRole role)
 {
-    ::setAccessibleRole(*widget_, role);
+    ::setAccessibleRole(*widget_, role == AccessibleRole::Graphic   ? QAccessible::Graphic
+                                  : role == AccessibleRole::ToolBar ? QAccessible::ToolBar
+                                                                    : QAccessible::Separator);
 }
 
 bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
@@ -107,7 +109,7 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
     case QEvent::KeyPress:
         return keyPressed(static_cast<QKeyEvent &>(event), qt);
     case QEvent::KeyRelease: {
-        const QPointer<Form> form(&form_);
+        const QPointer<QWidget> form(&form_.clientArea());
         form_.keyReleased(static_cast<QKeyEvent &>(event));
         if (!form) {
             return true;
@@ -142,7 +144,7 @@ bool Control::receive(QEvent &event, ControlWidgetEvents &qt)
 // with any other key types its character, so it is filtered like typing.
 bool Control::keyPressed(QKeyEvent &key, ControlWidgetEvents &qt)
 {
-    const QPointer<Form> form(&form_);
+    const QPointer<QWidget> form(&form_.clientArea());
     if (isCommandLetter(key)) {
         key.accept(); // no access key or menu took it: nothing happens
         return true;
@@ -171,7 +173,7 @@ bool Control::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 
 void Control::keyTyped(int &keyAscii)
 {
-    const QPointer<Form> form(&form_);
+    const QPointer<QWidget> form(&form_.clientArea());
     if (onKeyPress) {
         onKeyPress(keyAscii);
     }

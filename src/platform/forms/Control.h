@@ -3,7 +3,8 @@
 // scales) and how its geometry scales.
 #pragma once
 
-#include <QAccessible>
+#include "platform/core/TwipsRect.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -16,11 +17,20 @@
 #include <vector>
 
 class ControlWidgetEvents;
-class Form;
+class FormHost;
 class QEvent;
 class QFont;
 class QKeyEvent;
 class QMouseEvent;
+
+// The roles screen readers announce for controls where the widget's own
+// would mislead: a drawing surface is a picture, not a frame.
+enum class AccessibleRole
+{
+    Graphic,
+    ToolBar,
+    Separator,
+};
 
 // How a coordinate in twips is scaled: once along x, once along y.
 struct TwipsScale
@@ -37,7 +47,6 @@ class Control
     Control &operator=(const Control &) = delete;
 
     [[nodiscard]] const QString &Name() const { return name_; }
-    [[nodiscard]] Form &ParentForm() const { return form_; }
     // The Qt widget that shows the control; null for a menu item. The
     // control owns it.
     [[nodiscard]] QWidget *widget() const { return widget_; }
@@ -63,9 +72,9 @@ class Control
     [[nodiscard]] double Top() const { return top_; }
     [[nodiscard]] double Width() const { return width_; }
     [[nodiscard]] double Height() const { return height_; }
-    void setLeft(double twips) { Move(twips, top_, width_, height_); }
-    void setWidth(double twips) { Move(left_, top_, twips, height_); }
-    void Move(double left, double top, double width, double height);
+    void setLeft(double twips) { Move({twips, top_, width_, height_}); }
+    void setWidth(double twips) { Move({left_, top_, twips, height_}); }
+    void Move(const TwipsRect &box);
 
     [[nodiscard]] double FontSize() const;
     void setFontSize(double points);
@@ -91,7 +100,7 @@ class Control
     void setToolTipText(const QString &text) { widget_->setToolTip(text); }
     void setAccessibleName(const QString &name) { widget_->setAccessibleName(name); }
     // The role screen readers announce, where the widget's own would mislead.
-    void setAccessibleRole(QAccessible::Role role);
+    void setAccessibleRole(AccessibleRole role);
     void setMousePointer(Qt::CursorShape shape) { widget_->setCursor(shape); }
     void setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
     // A disabled control takes no clicks, keys or focus, and looks it.
@@ -105,7 +114,9 @@ class Control
     std::function<void(Qt::MouseButtons, QPointF twips)> onMouseUp;
 
   protected:
-    Control(Form &form, QString name);
+    Control(FormHost &form, QString name);
+    // The form the control is on, as far as a control may ask it.
+    [[nodiscard]] FormHost &form() const { return form_; }
     // A control without a font (a line, a menu item) answers false.
     [[nodiscard]] virtual bool hasFont() const { return widget() != nullptr; }
     // Called once the widget exists: names it and takes ownership.
@@ -140,7 +151,7 @@ class Control
     void changeFont(const std::function<void(QFont &)> &change);
     void pointer(const QMouseEvent &mouse);
 
-    Form &form_;
+    FormHost &form_;
     QString name_;
     int tabIndex_ = -1;
     std::unique_ptr<QObject> context_ = std::make_unique<QObject>();

@@ -191,11 +191,11 @@ void Form::resolveAccessKeyClashes()
     }
 }
 
-void Form::Move(double left, double top, double width, double height)
+void Form::Move(const TwipsRect &box)
 {
     const QSize before = size();
-    const QSize newSize(screen_.toPixelsX(width), screen_.toPixelsY(height));
-    move(screen_.toPixelsX(left), screen_.toPixelsY(top));
+    const QSize newSize(screen_.toPixelsX(box.width), screen_.toPixelsY(box.height));
+    move(screen_.toPixelsX(box.left), screen_.toPixelsY(box.top));
     setOuterSize(newSize);
     // A hidden window gets its resize event only when shown; the handler
     // must see the new size now.
@@ -207,7 +207,7 @@ void Form::Move(double left, double top, double width, double height)
 double Form::ScaleHeight() const
 {
     const double client = screen_.toTwipsY(std::max(0, height() - menuBarHeight()));
-    return std::max(0.0, client - dockedHeightAbove());
+    return std::max(0.0, client - dockedHeightAbove(nullptr));
 }
 
 double Form::dockedHeightAbove(const Control *control) const
@@ -280,6 +280,12 @@ void Form::setShowInTaskbar(bool show)
     applyWindowFlags();
 }
 
+void Form::setMinMaxButtons(bool shown)
+{
+    minMaxButtons_ = shown;
+    applyWindowFlags();
+}
+
 void Form::applyWindowFlags()
 {
     // A dialog is transient for the program (WM_TRANSIENT_FOR on X11), and
@@ -287,7 +293,7 @@ void Form::applyWindowFlags()
     Qt::WindowFlags flags = (showInTaskbar_ ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint |
                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint;
-    if (!fixedBorder_) {
+    if (!fixedBorder_ && minMaxButtons_) {
         flags |= Qt::WindowMinMaxButtonsHint;
     }
     setWindowFlags(flags);

@@ -5,6 +5,7 @@
 #include "platform/core/ColorValue.h"
 #include "platform/core/KeyboardReturn.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/FormHost.h"
 #include "platform/forms/FormPlacement.h"
 #include "platform/services/ScreenMetrics.h"
 
@@ -33,7 +34,9 @@ struct FormContext
     FormPictures &pictures;
 };
 
-class Form : public QWidget
+// A form is a widget to the program and its windows; to its controls it is
+// their host, and nothing more.
+class Form : public QWidget, private FormHost
 {
     Q_OBJECT
 
@@ -59,7 +62,7 @@ class Form : public QWidget
     [[nodiscard]] double Top() const { return screen_.toTwipsY(y()); }
     [[nodiscard]] double Width() const { return screen_.toTwipsX(width()); }
     [[nodiscard]] double Height() const { return screen_.toTwipsY(height()); }
-    void Move(double left, double top, double width, double height);
+    void Move(const TwipsRect &box);
     void Refresh() { repaint(); }
     // The client area below the menu bar, in twips.
     [[nodiscard]] double ScaleWidth() const { return Width(); }
@@ -67,27 +70,15 @@ class Form : public QWidget
 
     // Every control, in creation order, nested ones and menu items included.
     [[nodiscard]] std::vector<Control *> Controls() const;
-    [[nodiscard]] const ScreenMetrics &screenMetrics() const { return screen_; }
+    [[nodiscard]] const ScreenMetrics &screenMetrics() const override { return screen_; }
 
     // The focused control of this form, if any.
     [[nodiscard]] Control *ActiveControl() const;
 
-    // What the form's controls ask of it.
-    // The client area, where the controls outside containers go.
-    [[nodiscard]] QWidget &clientArea() const { return *client_; }
-    // The height of the containers docked along the top before the control
-    // (all of them for null), in twips.
-    [[nodiscard]] double dockedHeightAbove(const Control *control = nullptr) const;
-    // A key released in one of its controls: the form's, with the key preview on.
-    void keyReleased(const QKeyEvent &event);
-    // Enter and Esc that no control took press the default and the cancel
-    // button; false when there is none, or it is disabled.
-    bool pressDefaultOrCancel(const QKeyEvent &event);
-
   protected:
     template <class T, class... Args> T &add(Args &&...args)
     {
-        auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        auto control = std::make_unique<T>(host(), std::forward<Args>(args)...);
         T &ref = *control;
         controls_.push_back(std::move(control));
         return ref;
@@ -104,6 +95,9 @@ class Form : public QWidget
     void setFixedBorder(bool fixed);
     // Off: the window stays out of the task bar (a dialog of the program).
     void setShowInTaskbar(bool show);
+    // Off: a window that the person may resize offers no minimise and
+    // maximise buttons (a fixed border offers none anyway).
+    void setMinMaxButtons(bool shown);
     void setClientSize(double widthTwips, double heightTwips);
     void setStartUpPosition(StartUpPosition position) { placement_.setRule(position); }
     void setKeyPreview(bool on) { keyPreview_ = on; }
@@ -136,6 +130,14 @@ class Form : public QWidget
     void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
+    // What the form's controls ask of it (FormHost).
+    [[nodiscard]] FormHost &host() { return *this; }
+    [[nodiscard]] QWidget &clientArea() const override { return *client_; }
+    [[nodiscard]] double clientWidth() const override { return ScaleWidth(); }
+    [[nodiscard]] double dockedHeightAbove(const Control *control) const override;
+    void keyReleased(const QKeyEvent &event) override;
+    bool pressDefaultOrCancel(const QKeyEvent &event) override;
+
     void showNow();
     // The controls that follow the form's size, then the form's handler.
     void resized();
@@ -163,6 +165,7 @@ class Form : public QWidget
     bool keyPreview_ = false;
     bool fixedBorder_ = false;
     bool showInTaskbar_ = true;
+    bool minMaxButtons_ = true;
     bool loaded_ = false;
     bool everShown_ = false;
     bool activateOnShow_ = false; // shown, and not yet activated since

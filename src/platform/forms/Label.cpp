@@ -4,8 +4,8 @@
 
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FocusRing.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
+#include "platform/forms/FormHost.h"
 #include "platform/forms/Keys.h"
 #include "platform/forms/WidgetColors.h"
 #include "platform/services/ScreenMetrics.h"
@@ -69,7 +69,7 @@ QAccessibleInterface *forLink(const QString & /*className*/, QObject *object)
 
 } // namespace
 
-Label::Label(Form &form, QString name, Control *container)
+Label::Label(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)), label_(new LabelWidget(*this, containerWidget(container)))
 {
     label_->setAutoFillBackground(false);
@@ -164,7 +164,7 @@ void Label::applyGeometry()
 {
     if (autoSize_) {
         const QSize need = label_->sizeHint();
-        const ScreenMetrics &screen = ParentForm().screenMetrics();
+        const ScreenMetrics &screen = form().screenMetrics();
         width_ = screen.toTwipsX(need.width());
         height_ = screen.toTwipsY(need.height());
     }

@@ -12,7 +12,7 @@ class LabelWidget;
 class Label final : public Control
 {
   public:
-    Label(Form &form, QString name, Control *container = nullptr);
+    Label(FormHost &form, QString name, Control *container = nullptr);
 
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString &caption);

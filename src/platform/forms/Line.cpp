@@ -2,7 +2,7 @@
 #include "platform/forms/Line.h"
 
 #include "platform/forms/ControlWidget.h"
-#include "platform/forms/Form.h"
+#include "platform/forms/FormHost.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QPainter>
@@ -28,7 +28,7 @@ class LineSurface final : public ControlWidget<QWidget>
     }
 };
 
-Line::Line(Form &form, QString name, Control *container)
+Line::Line(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)), surface_(new LineSurface(*this, containerWidget(container)))
 {
     surface_->setFocusPolicy(Qt::NoFocus);
@@ -51,7 +51,7 @@ void Line::scaleGeometry(const TwipsScale &scale)
 
 void Line::applyGeometry()
 {
-    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    const ScreenMetrics &screen = form().screenMetrics();
     const QPoint a = screen.toPixels(QPointF(x1_, y1_));
     const QPoint b = screen.toPixels(QPointF(x2_, y2_));
     const QRect box = QRect(a, b).normalized().adjusted(0, 0, 1, 1);

@@ -9,7 +9,7 @@ class LineSurface;
 class Line final : public Control
 {
   public:
-    Line(Form &form, QString name, Control *container = nullptr);
+    Line(FormHost &form, QString name, Control *container = nullptr);
 
     void setEnds(double x1, double y1, double x2, double y2);
     void scaleGeometry(const TwipsScale &scale) override;

@@ -1,13 +1,13 @@
 // Tintwell - a menu or a menu item.
 #include "platform/forms/MenuItem.h"
 
-#include "platform/forms/Form.h"
+#include "platform/forms/FormHost.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar)
+MenuItem::MenuItem(FormHost &form, QString name, const QString &caption, QMenuBar *bar)
     : Control(form, std::move(name)), menu_(new QMenu(caption, bar)), action_(menu_->menuAction())
 {
     menu_->setObjectName(Name());
@@ -15,7 +15,7 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *b
     bar->addMenu(menu_);
 }
 
-MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu)
+MenuItem::MenuItem(FormHost &form, QString name, const QString &caption, MenuItem &menu)
     : Control(form, std::move(name)), action_(new QAction(caption, menu.menu_))
 {
     action_->setObjectName(Name());
@@ -25,12 +25,12 @@ MenuItem::MenuItem(Form &form, QString name, const QString &caption, MenuItem &m
     }
     // The form's own shortcuts: they work from any control of the form.
     action_->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(action_);
+    form.clientArea().addAction(action_);
     menu.menu_->addAction(action_);
     connectTrigger();
 }
 
-MenuItem::MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar, BarCommand)
+MenuItem::MenuItem(FormHost &form, QString name, const QString &caption, QMenuBar *bar, BarCommand)
     : Control(form, std::move(name)), action_(new QAction(caption, bar))
 {
     action_->setObjectName(Name());

@@ -19,11 +19,11 @@ class MenuItem final : public Control
 {
   public:
     // A menu on the form's menu bar.
-    MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar);
+    MenuItem(FormHost &form, QString name, const QString &caption, QMenuBar *bar);
     // A command on the menu bar: clicking its caption runs it.
-    MenuItem(Form &form, QString name, const QString &caption, QMenuBar *bar, BarCommand);
+    MenuItem(FormHost &form, QString name, const QString &caption, QMenuBar *bar, BarCommand);
     // An item of a menu; the caption "-" makes a separator.
-    MenuItem(Form &form, QString name, const QString &caption, MenuItem &menu);
+    MenuItem(FormHost &form, QString name, const QString &caption, MenuItem &menu);
     ~MenuItem() override;
 
     [[nodiscard]] QAction *action() const { return action_; }

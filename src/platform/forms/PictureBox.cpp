@@ -2,7 +2,7 @@
 #include "platform/forms/PictureBox.h"
 
 #include "platform/forms/ControlWidget.h"
-#include "platform/forms/Form.h"
+#include "platform/forms/FormHost.h"
 #include "platform/services/ScreenMetrics.h"
 
 #include <QFrame>
@@ -49,7 +49,7 @@ QRectF pictureArea(const QPixmap &picture, const QRect &area)
 
 } // namespace
 
-PictureBox::PictureBox(Form &form, QString name, Control *container)
+PictureBox::PictureBox(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)),
       surface_(new PictureSurface(*this, containerWidget(container)))
 {
@@ -102,7 +102,7 @@ void PictureBox::setBorderStyle(PictureBorder style)
 
 void PictureBox::Print(const QString &text)
 {
-    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    const ScreenMetrics &screen = form().screenMetrics();
     if (image_.isNull()) {
         image_ = blankImage(drawingSize());
     }
@@ -139,8 +139,8 @@ void PictureBox::applyGeometry()
 {
     if (dockedTop_) {
         left_ = 0;
-        top_ = ParentForm().dockedHeightAbove(this);
-        width_ = ParentForm().ScaleWidth();
+        top_ = form().dockedHeightAbove(this);
+        width_ = form().clientWidth();
     }
     Control::applyGeometry();
     fitImage();
@@ -169,7 +169,7 @@ QImage PictureBox::blankImage(QSize size) const
     QImage image(size, QImage::Format_RGB32);
     // Fonts on the image are measured at the screen's resolution, and a
     // saved copy says how large it was on the screen.
-    const ScreenMetrics &screen = ParentForm().screenMetrics();
+    const ScreenMetrics &screen = form().screenMetrics();
     image.setDotsPerMeterX(screen.dotsPerMetreX());
     image.setDotsPerMeterY(screen.dotsPerMetreY());
     image.fill(toQColor(backColor_));

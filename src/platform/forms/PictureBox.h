@@ -21,7 +21,7 @@ enum class PictureBorder
 class PictureBox final : public Control
 {
   public:
-    PictureBox(Form &form, QString name, Control *container = nullptr);
+    PictureBox(FormHost &form, QString name, Control *container = nullptr);
 
     // Erases everything drawn and fills the whole image with the colour.
     void setBackColor(ColorValue color);

@@ -20,7 +20,7 @@ int clampTo16Bits(int v)
 
 } // namespace
 
-ScrollBar::ScrollBar(Form &form, QString name, Control *container)
+ScrollBar::ScrollBar(FormHost &form, QString name, Control *container)
     : Control(form, std::move(name)),
       bar_(new ControlWidget<QScrollBar>(*this, Qt::Horizontal, containerWidget(container)))
 {

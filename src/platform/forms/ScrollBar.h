@@ -10,7 +10,7 @@ class QScrollBar;
 class ScrollBar final : public Control
 {
   public:
-    ScrollBar(Form &form, QString name, Control *container = nullptr);
+    ScrollBar(FormHost &form, QString name, Control *container = nullptr);
 
     [[nodiscard]] int Value() const;
     // Setting the value it already holds raises nothing.

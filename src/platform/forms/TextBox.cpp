@@ -158,7 +158,7 @@ QAccessibleInterface *forTextBoxLine(const QString & /*className*/, QObject *obj
 
 } // namespace
 
-TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
+TextBox::TextBox(FormHost &form, QString name, TextLines lines, Control *container)
     : Control(form, std::move(name))
 {
     QWidget *parent = containerWidget(container);
@@ -339,7 +339,7 @@ bool TextBox::scrolledToAnEnd(QKeyEvent &key)
 bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
 {
     QString kept;
-    const QPointer<Form> form(&ParentForm());
+    const QPointer<QWidget> form(&this->form().clientArea());
     for (const char32_t character : event.commitString().toUcs4()) {
         int code = static_cast<int>(character);
         if (!form) {

@@ -18,7 +18,7 @@ enum class TextLines
 class TextBox final : public Control
 {
   public:
-    TextBox(Form &form, QString name, TextLines lines = TextLines::Single,
+    TextBox(FormHost &form, QString name, TextLines lines = TextLines::Single,
             Control *container = nullptr);
 
     [[nodiscard]] bool scalesFont() const override { return true; }

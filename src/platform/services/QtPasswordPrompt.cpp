@@ -3,6 +3,7 @@
 
 #include "platform/core/KeyboardReturn.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>

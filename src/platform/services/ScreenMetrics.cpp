@@ -38,12 +38,12 @@ QPoint ScreenMetrics::toPixels(QPointF twips) const
     return {toPixelsX(twips.x()), toPixelsY(twips.y())};
 }
 
-QRect ScreenMetrics::toPixels(double left, double top, double width, double height) const
+QRect ScreenMetrics::toPixels(const TwipsRect &twips) const
 {
-    const int x = toPixelsX(left);
-    const int y = toPixelsY(top);
-    const int right = toPixelsX(left + width);
-    const int bottom = toPixelsY(top + height);
+    const int x = toPixelsX(twips.left);
+    const int y = toPixelsY(twips.top);
+    const int right = toPixelsX(twips.left + twips.width);
+    const int bottom = toPixelsY(twips.top + twips.height);
     return {x, y, std::max(0, right - x), std::max(0, bottom - y)};
 }
 

@@ -2,6 +2,8 @@
 // the one conversion between twips and the screen's pixels.
 #pragma once
 
+#include "platform/core/TwipsRect.h"
+
 #include <QPointF>
 #include <QRect>
 
@@ -22,7 +24,7 @@ class ScreenMetrics
     [[nodiscard]] QPoint toPixels(QPointF twips) const;
     // A box in twips as pixels: each edge is rounded, so that boxes that touch
     // in twips touch in pixels.
-    [[nodiscard]] QRect toPixels(double left, double top, double width, double height) const;
+    [[nodiscard]] QRect toPixels(const TwipsRect &twips) const;
     [[nodiscard]] double toTwipsX(double pixels) const { return pixels * twipsPerPixelX(); }
     [[nodiscard]] double toTwipsY(double pixels) const { return pixels * twipsPerPixelY(); }
     [[nodiscard]] QPointF toTwips(QPointF pixels) const;
