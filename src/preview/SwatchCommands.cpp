@@ -9,7 +9,7 @@
 #include "platform/services/PictureFileWriter.h"
 #include "platform/services/PrinterService.h"
 #include "platform/win32/PathSeparator.h"
-#include "platform/win32/QtWindowCalls.h"
+#include "platform/win32/WindowCalls.h"
 #include "preview/frmPrint.h"
 
 #include <QCursor>

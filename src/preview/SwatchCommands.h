@@ -11,7 +11,7 @@ class CommonDialogCalls;
 class MessageBoxService;
 class PictureFileWriter;
 class PrinterOpener;
-class QtWindowCalls;
+class WindowCalls;
 
 // The bare name of the last picture file saved in this run; empty until then.
 // It outlives the preview window.
@@ -23,7 +23,7 @@ struct OutputServices
     PrinterOpener &printer;
     PictureFileWriter &files;
     CommonDialogCalls &dialogs;
-    QtWindowCalls &windows;
+    WindowCalls &windows;
     QString exeName; // the running program's file name, for the dialog's errors
 };
 

@@ -62,6 +62,8 @@ class ScriptedWindowCalls final : public WindowCalls
         BOOL repaint;
     };
 
+    // Scripted windows are named by their handles: no widget stands behind one.
+    HWND handleOf(QWidget * /*widget*/) override { return 0; }
     BOOL IsWindow(HWND window) override
     {
         ++isWindowCalls;

@@ -46,7 +46,7 @@ class FormsTest : public QObject
     FakeScreenMetrics screen_;
     ProgramForms loaded_;
     FormPictures pictures_;
-    FormContext context_{screen_, loaded_, pictures_};
+    FormContext context_{.screen = screen_, .programForms = loaded_, .pictures = pictures_};
 
     std::unique_ptr<TestForm> shownForm()
     {

@@ -1,10 +1,10 @@
 // Tintwell tests - the about window: what it says, the colour it is painted
 // in, and its links and highlights under a real pointer.
-#include "shared/modSetColor.h"
 #include "platform/core/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
 #include "platform/forms/ProgramForms.h"
+#include "shared/modSetColor.h"
 #include "support/ProgramFixture.h"
 
 #include <QWindow>
@@ -108,7 +108,8 @@ class AboutTest : public QObject
         info.major = major;
         info.minor = minor;
         info.revision = 7;
-        frmAbout about(FormContext{screen, loaded, pictures}, AboutServices{info, opener, clock});
+        frmAbout about(FormContext{.screen = screen, .programForms = loaded, .pictures = pictures},
+                       AboutServices{.info = info, .urlOpener = opener, .clock = clock});
         about.load();
         QCOMPARE(about.windowTitle(), QStringLiteral("About Tintwell..."));
         QCOMPARE(about.lblVersion.Caption(), version);

@@ -18,7 +18,7 @@ struct ScaledScreen
     FakeScreenMetrics screen;
     ProgramForms loaded;
     FormPictures pictures;
-    TestForm form{{screen, loaded, pictures}};
+    TestForm form{{.screen = screen, .programForms = loaded, .pictures = pictures}};
 };
 
 // The screen of the current data row, with a test form laid out for it.
@@ -132,7 +132,7 @@ class ResizeTest : public QObject
         FakeScreenMetrics screen;
         ProgramForms loaded;
         FormPictures pictures;
-        TestForm form({screen, loaded, pictures});
+        TestForm form({.screen = screen, .programForms = loaded, .pictures = pictures});
         const QRect before = form.text.widget()->geometry();
         const QSize formBefore = form.size();
         ResizeForm(form);
@@ -147,7 +147,7 @@ class ResizeTest : public QObject
         FakeScreenMetrics screen(0, 0, 15);
         ProgramForms loaded;
         FormPictures pictures;
-        TestForm form({screen, loaded, pictures});
+        TestForm form({.screen = screen, .programForms = loaded, .pictures = pictures});
         const QSize formBefore = form.size();
         const QRect textBefore = form.text.widget()->geometry();
         const double fontBefore = form.text.FontSize();

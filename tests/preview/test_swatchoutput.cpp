@@ -57,7 +57,11 @@ struct OutputFixture
     FakePictureFileWriter files;
     FakeDialogCalls dialogs;
     QtWindowCalls windows;
-    OutputServices output{printer, files, dialogs, windows, QStringLiteral("tintwell")};
+    OutputServices output{.printer = printer,
+                          .files = files,
+                          .dialogs = dialogs,
+                          .windows = windows,
+                          .exeName = QStringLiteral("tintwell")};
     ProgramFixture app{{.output = &output}};
 };
 

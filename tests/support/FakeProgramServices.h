@@ -30,8 +30,14 @@ struct FakeProgramServices
     }
     ProgramServices forProgram(std::function<void()> endProcess, OutputServices &outputServices)
     {
-        return {messages,      beep, screen, instance, urlOpener, clock, std::move(endProcess),
-                outputServices};
+        return {.messages = messages,
+                .beep = beep,
+                .screen = screen,
+                .instance = instance,
+                .urlOpener = urlOpener,
+                .clock = clock,
+                .endProcess = std::move(endProcess),
+                .output = outputServices};
     }
 
     FakeMessageBoxService messages;
@@ -44,5 +50,9 @@ struct FakeProgramServices
     FakePictureFileWriter files;
     FakeDialogCalls dialogs;
     QtWindowCalls windows;
-    OutputServices output{printer, files, dialogs, windows, QStringLiteral("tintwell")};
+    OutputServices output{.printer = printer,
+                          .files = files,
+                          .dialogs = dialogs,
+                          .windows = windows,
+                          .exeName = QStringLiteral("tintwell")};
 };

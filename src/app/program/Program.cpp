@@ -25,23 +25,33 @@ constexpr int PixmapCacheKiB = 512;
 } // namespace
 
 Program::Program(ProgramServices services)
-    : services_(std::move(services)), formContext_{services_.screen, programForms_, pictures_},
+    : services_(std::move(services)), formContext_{.screen = services_.screen,
+                                                   .programForms = programForms_,
+                                                   .pictures = pictures_},
       colors_([this] {
           return std::make_unique<frmColors>(
-              formContext_, MainWindowServices{services_.messages, services_.beep,
-                                               services_.instance, *this, services_.endProcess});
+              formContext_, MainWindowServices{.messages = services_.messages,
+                                               .beep = services_.beep,
+                                               .instance = services_.instance,
+                                               .commands = *this,
+                                               .endProcess = services_.endProcess});
       }),
       swatchCommands_(std::make_unique<SwatchCommands>(services_.messages, services_.output)),
       printSetup_([this] {
-          return std::make_unique<frmPrintSetup>(
-              formContext_, PrintSetupServices{services_.messages, services_.beep, *this});
+          return std::make_unique<frmPrintSetup>(formContext_,
+                                                 PrintSetupServices{.messages = services_.messages,
+                                                                    .beep = services_.beep,
+                                                                    .links = *this});
       }),
       preview_([this] {
-          return std::make_unique<frmPrint>(formContext_, PreviewServices{*this, *swatchCommands_});
+          return std::make_unique<frmPrint>(
+              formContext_, PreviewServices{.links = *this, .output = *swatchCommands_});
       }),
       help_([this] { return std::make_unique<frmHelp>(formContext_); }), about_([this] {
-          return std::make_unique<frmAbout>(
-              formContext_, AboutServices{currentAppInfo(), services_.urlOpener, services_.clock});
+          return std::make_unique<frmAbout>(formContext_,
+                                            AboutServices{.info = currentAppInfo(),
+                                                          .urlOpener = services_.urlOpener,
+                                                          .clock = services_.clock});
       })
 {
 }

@@ -67,16 +67,26 @@ int main(int argc, char *argv[])
     QtPictureFileWriter files(screen);
     QtWindowCalls windows;
     QtDialogCalls dialogs(windows);
-    OutputServices output{printer, files, dialogs, windows, info.exeName};
-    Program program({messages, beep, screen, instance, urlOpener, clock,
-                     [&instance] {
-                         // The exit sequence ends the process at once: no
-                         // further events, no window is asked anything.
-                         instance.release();
-                         std::fflush(nullptr);
-                         ::_exit(0);
-                     },
-                     output});
+    OutputServices output{.printer = printer,
+                          .files = files,
+                          .dialogs = dialogs,
+                          .windows = windows,
+                          .exeName = info.exeName};
+    Program program({.messages = messages,
+                     .beep = beep,
+                     .screen = screen,
+                     .instance = instance,
+                     .urlOpener = urlOpener,
+                     .clock = clock,
+                     .endProcess =
+                         [&instance] {
+                             // The exit sequence ends the process at once: no
+                             // further events, no window is asked anything.
+                             instance.release();
+                             std::fflush(nullptr);
+                             ::_exit(0);
+                         },
+                     .output = output});
     if (!program.start()) {
         return 0;
     }

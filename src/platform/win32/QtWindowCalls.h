@@ -17,7 +17,7 @@ class QtWindowCalls final : public WindowCalls
     QtWindowCalls() = default;
     Q_DISABLE_COPY_MOVE(QtWindowCalls)
 
-    [[nodiscard]] HWND handleOf(QWidget *widget) { return handles_.handleOf(widget); }
+    [[nodiscard]] HWND handleOf(QWidget *widget) override { return handles_.handleOf(widget); }
     [[nodiscard]] QWidget *widgetOf(HWND window) const { return handles_.widgetOf(window); }
 
     BOOL IsWindow(HWND window) override;

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 // A window handle: a 32-bit number that names one live window; 0 names none.
 using HWND = std::int32_t;
 using BOOL = std::int32_t;
@@ -23,6 +25,9 @@ class WindowCalls
 {
   public:
     virtual ~WindowCalls() = default;
+
+    // The handle of one of the program's widgets, given on first request.
+    virtual HWND handleOf(QWidget *widget) = 0;
 
     // Nonzero when the handle names a live window (the desktop included).
     virtual BOOL IsWindow(HWND window) = 0;
