@@ -6,6 +6,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/TextBoxWidget.h"
 #include "platform/forms/WidgetColors.h"
 
 #include <QAccessibleWidget>
@@ -33,22 +34,67 @@ QString textOf(const QMimeData *data)
     return data ? data->text() : QString();
 }
 
+bool accepts(const TextBoxWidget::TextCheck &check, const QString &text)
+{
+    return !check || check(text);
+}
+
 } // namespace
 
 // The one-line box's widget: a type of its own for the accessible object
-// below to recognise.
-class TextBoxLine final : public ControlWidget<QLineEdit>
+// below to recognise. Text that comes without being typed is asked for.
+class TextBoxLine final : public ControlWidget<QLineEdit>, public TextBoxWidget
 {
   public:
-    using ControlWidget::ControlWidget;
+    TextBoxLine(Control &owner, QWidget *parent);
+
+    [[nodiscard]] QString contents() const override { return text(); }
+    void setContents(const QString &text) override { setText(text); }
+    void connectTextChanged(QObject &context, std::function<void()> changed) override
+    {
+        connect(this, &QLineEdit::textChanged, &context, std::move(changed));
+    }
+    void setLocked(bool readOnly) override { setReadOnly(readOnly); }
+    void selectContents() override
+    {
+        setCursorPosition(0); // the caret goes to the start, then the end
+        setSelection(0, static_cast<int>(text().size()));
+    }
+    void limitLength(int length) override { setMaxLength(length > 0 ? length : 32767); }
+    void alignText(Qt::Alignment alignment) override { setAlignment(alignment | Qt::AlignVCenter); }
+    void drawAllWithItsPalette() override { drawWithItsPalette(*this); }
+    bool shapeInput(QEvent &event, ControlWidgetEvents &qt,
+                    const TextCheck &acceptsDroppedText) override;
 };
-// The box of several lines. A scroll area's viewport events (the pointer,
-// the wheel, drops, the context menu over the text) bypass its event():
-// they come to the control first here. Its painting stays Qt's.
-class TextBoxLines final : public ControlWidget<QPlainTextEdit>
+
+// The box of several lines: Enter makes a new line in it. A scroll area's
+// viewport events (the pointer, the wheel, drops, the context menu over the
+// text) bypass its event(): they come to the control first here. Its
+// painting stays Qt's.
+class TextBoxLines final : public ControlWidget<QPlainTextEdit>, public TextBoxWidget
 {
   public:
-    using ControlWidget::ControlWidget;
+    TextBoxLines(Control &owner, QWidget *parent);
+
+    [[nodiscard]] QString contents() const override { return toPlainText(); }
+    void setContents(const QString &text) override { setPlainText(text); }
+    void connectTextChanged(QObject &context, std::function<void()> changed) override
+    {
+        connect(this, &QPlainTextEdit::textChanged, &context, std::move(changed));
+    }
+    void setLocked(bool readOnly) override { setReadOnly(readOnly); }
+    void selectContents() override { selectAll(); }
+    void limitLength(int /*length*/) override {}
+    void alignText(Qt::Alignment /*alignment*/) override {}
+    void drawAllWithItsPalette() override
+    {
+        // A style is a widget's own: the scroll bars take it too.
+        drawWithItsPalette(*this);
+        drawWithItsPalette(*verticalScrollBar());
+        drawWithItsPalette(*horizontalScrollBar());
+    }
+    bool shapeInput(QEvent &event, ControlWidgetEvents &qt,
+                    const TextCheck &acceptsDroppedText) override;
 
   protected:
     bool viewportEvent(QEvent *event) override
@@ -72,6 +118,8 @@ class TextBoxLines final : public ControlWidget<QPlainTextEdit>
       private:
         TextBoxLines &box_;
     };
+
+    bool scrolledToAnEnd(QKeyEvent &key);
 };
 
 namespace {
@@ -156,96 +204,159 @@ QAccessibleInterface *forTextBoxLine(const QString & /*className*/, QObject *obj
     return line ? new TextBoxLineAccessible(line) : nullptr; // owned by Qt's accessibility cache
 }
 
+// The accessible object is made the first time a screen reader asks for the
+// widget, and Qt keeps the one it made: the factory is there before the
+// first one-line widget is.
+QWidget *withAccessibleObject(QWidget *parent)
+{
+    installAccessibleFactory<forTextBoxLine>();
+    return parent;
+}
+
+// Where the system has a selection (X11), the middle button pastes it.
+bool middleButtonPasteRefused(const QMouseEvent &event,
+                              const TextBoxWidget::TextCheck &acceptsDroppedText)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return event.button() == Qt::MiddleButton && clipboard->supportsSelection() &&
+           !accepts(acceptsDroppedText, clipboard->text(QClipboard::Selection));
+}
+
 } // namespace
 
-TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
-    : Control(form, std::move(name))
+TextBoxLine::TextBoxLine(Control &owner, QWidget *parent)
+    : ControlWidget(owner, withAccessibleObject(parent))
 {
-    QWidget *parent = containerWidget(container);
-    if (lines == TextLines::Multi) {
-        // The windows' texts of several lines wrap, and scroll up and down.
-        multi_ = new TextBoxLines(*this, parent);
-        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // Its viewport's events came to the control already (TextBoxLines).
-        multi_->viewport()->setAttribute(Qt::WA_NoMousePropagation);
-        QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
-                         [this] { raiseChange(); });
-        attach(multi_);
-        keepFocusRingOnTop(*multi_);
-    } else {
-        installAccessibleFactory<forTextBoxLine>();
-        line_ = new TextBoxLine(*this, parent);
-        // The windows' one-line boxes are as wide as the few digits they
-        // hold: a style that pads its frames (Adwaita's) cuts "255" to "55".
-        // The thin frame of the palette's style keeps them, in the theme's
-        // colours.
-        drawWithItsPalette(*line_);
-        QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
-        attach(line_);
+    // The windows' one-line boxes are as wide as the few digits they hold: a
+    // style that pads its frames (Adwaita's) cuts "255" to "55". The thin
+    // frame of the palette's style keeps them, in the theme's colours.
+    drawWithItsPalette(*this);
+}
+
+// Text dropped on the box, or the selection pasted with the middle button,
+// goes in only where the box accepts it.
+bool TextBoxLine::shapeInput(QEvent &event, ControlWidgetEvents &qt,
+                             const TextCheck &acceptsDroppedText)
+{
+    switch (event.type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (!accepts(acceptsDroppedText, textOf(static_cast<QDropEvent &>(event).mimeData()))) {
+            event.ignore();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (middleButtonPasteRefused(static_cast<QMouseEvent &>(event), acceptsDroppedText)) {
+            event.accept();
+            return true;
+        }
+        break;
+    default:
+        break;
     }
+    return qt.qtEvent(event);
+}
+
+TextBoxLines::TextBoxLines(Control &owner, QWidget *parent) : ControlWidget(owner, parent)
+{
+    // The windows' texts of several lines wrap, and scroll up and down.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its viewport's events came to the control already (viewportEvent).
+    viewport()->setAttribute(Qt::WA_NoMousePropagation);
+    keepFocusRingOnTop(*this);
+}
+
+bool TextBoxLines::shapeInput(QEvent &event, ControlWidgetEvents &qt,
+                              const TextCheck & /*acceptsDroppedText*/)
+{
+    if (event.type() == QEvent::KeyPress) {
+        auto &key = static_cast<QKeyEvent &>(event);
+        if (isEnterKey(key.key())) {
+            qt.qtEvent(event);
+            event.accept(); // Enter belongs to a box of several lines
+            return true;
+        }
+        if (scrolledToAnEnd(key)) {
+            return true;
+        }
+    }
+    return qt.qtEvent(event);
+}
+
+// A read-only box of several lines has no caret for Ctrl+Home and Ctrl+End
+// to move: they take the view to the text's start and end, as Home and End
+// do there.
+bool TextBoxLines::scrolledToAnEnd(QKeyEvent &key)
+{
+    const bool home = key.key() == Qt::Key_Home;
+    if (!isReadOnly() || key.modifiers() != Qt::ControlModifier ||
+        !(home || key.key() == Qt::Key_End)) {
+        return false;
+    }
+    verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                            : QAbstractSlider::SliderToMaximum);
+    key.accept();
+    return true;
+}
+
+TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
+    : Control(form, std::move(name)), box_(makeWidget(lines, containerWidget(container)))
+{
+    box_.connectTextChanged(*context(), [this] { raiseChange(); });
+}
+
+TextBoxWidget &TextBox::makeWidget(TextLines lines, QWidget *parent)
+{
+    const auto attached = [this](auto *widget) -> TextBoxWidget & {
+        attach(widget);
+        return *widget;
+    };
+    if (lines == TextLines::Multi) {
+        return attached(new TextBoxLines(*this, parent));
+    }
+    return attached(new TextBoxLine(*this, parent));
 }
 
 QString TextBox::Text() const
 {
-    return line_ ? line_->text() : multi_->toPlainText();
+    return box_.contents();
 }
 
 void TextBox::setText(const QString &text)
 {
-    if (text == Text()) {
-        return;
-    }
-    if (line_) {
-        line_->setText(text);
-    } else {
-        multi_->setPlainText(text);
+    if (text != Text()) {
+        box_.setContents(text);
     }
 }
 
 void TextBox::setMaxLength(int length)
 {
-    if (line_) {
-        line_->setMaxLength(length > 0 ? length : 32767);
-    }
+    box_.limitLength(length);
 }
 
 void TextBox::setAlignment(Qt::Alignment alignment)
 {
-    if (line_) {
-        line_->setAlignment(alignment | Qt::AlignVCenter);
-    }
+    box_.alignText(alignment);
 }
 
 void TextBox::setLocked(bool readOnly)
 {
-    if (line_) {
-        line_->setReadOnly(readOnly);
-    } else {
-        multi_->setReadOnly(readOnly);
-    }
+    box_.setLocked(readOnly);
 }
 
 void TextBox::setColors(ColorValue back, ColorValue fore)
 {
     setWidgetColors(*widget(), {{QPalette::Base, back}, {QPalette::Text, fore}});
-    drawWithItsPalette(*widget());
-    // A style is a widget's own: a box of several lines' scroll bars take it too.
-    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget())) {
-        drawWithItsPalette(*area->verticalScrollBar());
-        drawWithItsPalette(*area->horizontalScrollBar());
-    }
+    box_.drawAllWithItsPalette();
 }
 
 void TextBox::selectAll()
 {
-    if (line_) {
-        line_->setCursorPosition(0); // the caret goes to the start, then the end
-        line_->setSelection(0, static_cast<int>(line_->text().size()));
-    } else {
-        multi_->selectAll();
-    }
+    box_.selectContents();
 }
 
 void TextBox::raiseChange()
@@ -273,7 +384,9 @@ void TextBox::focusLeft(Qt::FocusReason reason)
 // The box's events that the layer shapes: the got-focus event runs after Qt's
 // own focus handling, so that what the handler selects stays selected, and
 // screen readers hear of the focus before they hear of that selection; text
-// from an input method is typed; dropped text is asked for.
+// from an input method is typed; the kind of box shapes the keys and the
+// pointer. The widget's events while it is being made (a child added, a
+// style set) go to Qt alone.
 bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
     switch (event.type()) {
@@ -291,49 +404,14 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
     case QEvent::InputMethod:
         return typeCommitted(static_cast<QInputMethodEvent &>(event), qt);
     case QEvent::KeyPress:
-        if (multi_ && isEnterKey(static_cast<QKeyEvent &>(event).key())) {
-            qt.qtEvent(event);
-            event.accept(); // Enter belongs to a box of several lines
-            return true;
-        }
-        if (multi_ && scrolledToAnEnd(static_cast<QKeyEvent &>(event))) {
-            return true;
-        }
-        break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
-        if (line_ && !acceptsDrop(textOf(static_cast<QDropEvent &>(event).mimeData()))) {
-            event.ignore();
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
-        if (line_ && middleButtonPasteRefused(static_cast<QMouseEvent &>(event))) {
-            event.accept();
-            return true;
-        }
-        break;
+        return box_.shapeInput(event, qt, acceptsDroppedText);
     default:
-        break;
+        return qt.qtEvent(event);
     }
-    return qt.qtEvent(event);
-}
-
-// A read-only box of several lines has no caret for Ctrl+Home and Ctrl+End
-// to move: they take the view to the text's start and end, as Home and End
-// do there.
-bool TextBox::scrolledToAnEnd(QKeyEvent &key)
-{
-    const bool home = key.key() == Qt::Key_Home;
-    if (!multi_->isReadOnly() || key.modifiers() != Qt::ControlModifier ||
-        !(home || key.key() == Qt::Key_End)) {
-        return false;
-    }
-    multi_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
-                                                    : QAbstractSlider::SliderToMaximum);
-    key.accept();
-    return true;
 }
 
 bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
@@ -357,17 +435,4 @@ bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
     QInputMethodEvent typed(event.preeditString(), event.attributes());
     typed.setCommitString(kept, event.replacementStart(), event.replacementLength());
     return qt.qtEvent(typed);
-}
-
-// Where the system has a selection (X11), the middle button pastes it.
-bool TextBox::middleButtonPasteRefused(const QMouseEvent &event) const
-{
-    const QClipboard *clipboard = QGuiApplication::clipboard();
-    return event.button() == Qt::MiddleButton && clipboard->supportsSelection() &&
-           !acceptsDrop(clipboard->text(QClipboard::Selection));
-}
-
-bool TextBox::acceptsDrop(const QString &text) const
-{
-    return !acceptsDroppedText || acceptsDroppedText(text);
 }

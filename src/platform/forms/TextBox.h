@@ -5,9 +5,7 @@
 #include "platform/forms/Control.h"
 
 class QInputMethodEvent;
-class QKeyEvent;
-class QLineEdit;
-class QPlainTextEdit;
+class TextBoxWidget;
 
 enum class TextLines
 {
@@ -51,6 +49,8 @@ class TextBox final : public Control
     bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
 
   private:
+    // The widget of the kind asked for, in the given parent, attached to the box.
+    TextBoxWidget &makeWidget(TextLines lines, QWidget *parent);
     void raiseChange();
     void focusArrived(Qt::FocusReason reason);
     void focusLeft(Qt::FocusReason reason);
@@ -58,12 +58,9 @@ class TextBox final : public Control
     // too) are typed: each goes through the key-press handlers, which may
     // drop it, and what is left goes in.
     bool typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt);
-    bool scrolledToAnEnd(QKeyEvent &key);
-    [[nodiscard]] bool acceptsDrop(const QString &text) const;
-    [[nodiscard]] bool middleButtonPasteRefused(const QMouseEvent &event) const;
 
-    QLineEdit *line_ = nullptr;
-    QPlainTextEdit *multi_ = nullptr;
+    // The box's widget, one line or several; the control owns it.
+    TextBoxWidget &box_;
     // The box lost the focus to another window or a menu, not to a control.
     bool awayWithWindow_ = false;
 };
