@@ -25,7 +25,9 @@ class TextBox final : public Control
     // Setting the text it already holds raises nothing and leaves the caret
     // and the selection alone.
     void setText(const QString &text);
-    // A one-line box's limit; 0 for none.
+    // A one-line box's limit to its text's length, 0 for none, and its
+    // text's alignment. A box of several lines has neither: a window that
+    // asks one for them is wrong, and the box throws std::logic_error.
     void setMaxLength(int length);
     void setAlignment(Qt::Alignment alignment);
     void setLocked(bool readOnly);

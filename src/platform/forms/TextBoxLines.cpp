@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <stdexcept>
 
 TextBoxLines::TextBoxLines(Control &owner, QWidget *parent) : ControlWidget(owner, parent)
 {
@@ -17,6 +18,16 @@ TextBoxLines::TextBoxLines(Control &owner, QWidget *parent) : ControlWidget(owne
     // Its viewport's events came to the control already (viewportEvent).
     viewport()->setAttribute(Qt::WA_NoMousePropagation);
     keepFocusRingOnTop(*this);
+}
+
+void TextBoxLines::limitLength(int /*length*/)
+{
+    throw std::logic_error("a text box of several lines has no length limit");
+}
+
+void TextBoxLines::alignText(Qt::Alignment /*alignment*/)
+{
+    throw std::logic_error("a text box of several lines has no alignment");
 }
 
 void TextBoxLines::drawAllWithItsPalette()

@@ -25,8 +25,8 @@ class TextBoxLines final : public ControlWidget<QPlainTextEdit>, public TextBoxW
     }
     void setLocked(bool readOnly) override { setReadOnly(readOnly); }
     void selectContents() override { selectAll(); }
-    void limitLength(int /*length*/) override {}
-    void alignText(Qt::Alignment /*alignment*/) override {}
+    void limitLength(int length) override;
+    void alignText(Qt::Alignment alignment) override;
     void drawAllWithItsPalette() override;
     bool shapeInput(QEvent &event, ControlWidgetEvents &qt,
                     const TextCheck &acceptsDroppedText) override;

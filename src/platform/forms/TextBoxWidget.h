@@ -26,7 +26,9 @@ class TextBoxWidget
     virtual void connectTextChanged(QObject &context, std::function<void()> changed) = 0;
     virtual void setLocked(bool readOnly) = 0;
     virtual void selectContents() = 0;
-    // A limit to the text's length, 0 for none.
+    // A limit to the text's length, 0 for none, and the text's alignment:
+    // a one-line widget's, as in Qt. The widget of several lines throws
+    // std::logic_error rather than let the call do nothing.
     virtual void limitLength(int length) = 0;
     virtual void alignText(Qt::Alignment alignment) = 0;
     // The widget and the parts it has (scroll bars) are drawn by the style
