@@ -23,9 +23,9 @@ bool windowFocusReason(Qt::FocusReason reason)
 } // namespace
 
 TextBox::TextBox(Form &form, QString name, TextLines lines, Control *container)
-    : Control(form, std::move(name)), box_(makeWidget(lines, containerWidget(container)))
+    : Control(form, std::move(name)), editor_(makeWidget(lines, containerWidget(container)))
 {
-    box_.connectTextChanged(*context(), [this] { raiseChange(); });
+    editor_.connectTextChanged(*context(), [this] { raiseChange(); });
 }
 
 TextBoxWidget &TextBox::makeWidget(TextLines lines, QWidget *parent)
@@ -42,40 +42,40 @@ TextBoxWidget &TextBox::makeWidget(TextLines lines, QWidget *parent)
 
 QString TextBox::Text() const
 {
-    return box_.contents();
+    return editor_.contents();
 }
 
 void TextBox::setText(const QString &text)
 {
     if (text != Text()) {
-        box_.setContents(text);
+        editor_.setContents(text);
     }
 }
 
 void TextBox::setMaxLength(int length)
 {
-    box_.limitLength(length);
+    editor_.limitLength(length);
 }
 
 void TextBox::setAlignment(Qt::Alignment alignment)
 {
-    box_.alignText(alignment);
+    editor_.alignText(alignment);
 }
 
 void TextBox::setLocked(bool readOnly)
 {
-    box_.setLocked(readOnly);
+    editor_.setLocked(readOnly);
 }
 
 void TextBox::setColors(ColorValue back, ColorValue fore)
 {
     setWidgetColors(*widget(), {{QPalette::Base, back}, {QPalette::Text, fore}});
-    box_.drawAllWithItsPalette();
+    editor_.drawAllWithItsPalette();
 }
 
 void TextBox::selectAll()
 {
-    box_.selectContents();
+    editor_.selectContents();
 }
 
 void TextBox::raiseChange()
@@ -105,7 +105,7 @@ void TextBox::focusLeft(Qt::FocusReason reason)
 // screen readers hear of the focus before they hear of that selection; text
 // from an input method is typed; the kind of box shapes the keys and the
 // pointer. The widget's events while it is being made (a child added, a
-// style set) go to Qt alone.
+// style set) go to Qt alone: editor_ is bound once it is made.
 bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
     switch (event.type()) {
@@ -127,7 +127,7 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
     case QEvent::DragMove:
     case QEvent::Drop:
     case QEvent::MouseButtonRelease:
-        return box_.shapeInput(event, qt, acceptsDroppedText);
+        return editor_.shapeInput(event, qt, acceptsDroppedText);
     default:
         return qt.qtEvent(event);
     }

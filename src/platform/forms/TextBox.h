@@ -62,7 +62,7 @@ class TextBox final : public Control
     bool typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt);
 
     // The box's widget, one line or several; the control owns it.
-    TextBoxWidget &box_;
+    TextBoxWidget &editor_;
     // The box lost the focus to another window or a menu, not to a control.
     bool awayWithWindow_ = false;
 };
