@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 
@@ -265,6 +266,15 @@ class FormsTest : public QObject
         box->moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
         form->notes.setText(form->notes.Text());
         QCOMPARE(box->textCursor().selectedText(), QStringLiteral("first "));
+    }
+
+    // A window that asks a box of several lines for a length limit or an
+    // alignment hears at once that it has neither.
+    void multiLineBoxRefusesALengthLimitAndAnAlignment()
+    {
+        TestForm form(context_);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, form.notes.setMaxLength(3));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, form.notes.setAlignment(Qt::AlignHCenter));
     }
 
     void gotFocusOnlyWhenTheFocusMovesToTheBox_data()

@@ -1,23 +1,15 @@
 // Tintwell - a text box: one line (QLineEdit) or several (QPlainTextEdit).
 #include "platform/forms/TextBox.h"
-#include "platform/forms/FocusRing.h"
 
 #include "platform/forms/ControlWidget.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/FormAccessibility.h"
-#include "platform/forms/Keys.h"
+#include "platform/forms/FormHost.h"
+#include "platform/forms/TextBoxLine.h"
+#include "platform/forms/TextBoxLines.h"
 #include "platform/forms/WidgetColors.h"
 
-#include <QAccessibleWidget>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTextCursor>
 
 namespace {
 
@@ -28,224 +20,62 @@ bool windowFocusReason(Qt::FocusReason reason)
            reason == Qt::MenuBarFocusReason;
 }
 
-QString textOf(const QMimeData *data)
-{
-    return data ? data->text() : QString();
-}
-
-} // namespace
-
-// The one-line box's widget: a type of its own for the accessible object
-// below to recognise.
-class TextBoxLine final : public ControlWidget<QLineEdit>
-{
-  public:
-    using ControlWidget::ControlWidget;
-};
-// The box of several lines. A scroll area's viewport events (the pointer,
-// the wheel, drops, the context menu over the text) bypass its event():
-// they come to the control first here. Its painting stays Qt's.
-class TextBoxLines final : public ControlWidget<QPlainTextEdit>
-{
-  public:
-    using ControlWidget::ControlWidget;
-
-  protected:
-    bool viewportEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            return QPlainTextEdit::viewportEvent(event);
-        }
-        ViewportEvents viewport(*this);
-        return handToControl(*event, viewport);
-    }
-
-  private:
-    // Qt's own handling of a viewport event.
-    class ViewportEvents final : public ControlWidgetEvents
-    {
-      public:
-        explicit ViewportEvents(TextBoxLines &box) : box_(box) {}
-        [[nodiscard]] Control &control() const override { return box_.control(); }
-        bool qtEvent(QEvent &event) override { return box_.QPlainTextEdit::viewportEvent(&event); }
-
-      private:
-        TextBoxLines &box_;
-    };
-};
-
-namespace {
-
-// A one-line box as screen readers see it: its text one run, with its caret
-// and selection.
-class TextBoxLineAccessible final : public QAccessibleWidget,
-                                    public OneRunText,
-                                    public QAccessibleEditableTextInterface
-{
-  public:
-    explicit TextBoxLineAccessible(QLineEdit *line)
-        : QAccessibleWidget(line, QAccessible::EditableText)
-    {
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface *>(this);
-        }
-        if (type == QAccessible::EditableTextInterface) {
-            return static_cast<QAccessibleEditableTextInterface *>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    [[nodiscard]] QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? line()->text() : QAccessibleWidget::text(t);
-    }
-    void setText(QAccessible::Text t, const QString &text) override
-    {
-        if (t == QAccessible::Value) {
-            line()->setText(text);
-        }
-    }
-    [[nodiscard]] QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.editable = !line()->isReadOnly();
-        s.readOnly = line()->isReadOnly();
-        s.selectableText = true;
-        return s;
-    }
-
-    void selection(int index, int *start, int *end) const override
-    {
-        *start = *end = 0;
-        if (index == 0 && line()->hasSelectedText()) {
-            *start = line()->selectionStart();
-            *end = *start + line()->selectionLength();
-        }
-    }
-    [[nodiscard]] int selectionCount() const override { return line()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int start, int end) override { line()->setSelection(start, end - start); }
-    void removeSelection(int) override { line()->deselect(); }
-    void setSelection(int, int start, int end) override { addSelection(start, end); }
-    [[nodiscard]] int cursorPosition() const override { return line()->cursorPosition(); }
-    void setCursorPosition(int position) override { line()->setCursorPosition(position); }
-    [[nodiscard]] int offsetAtPoint(const QPoint &point) const override
-    {
-        return line()->cursorPositionAt(line()->mapFromGlobal(point));
-    }
-    void scrollToSubstring(int, int end) override { line()->setCursorPosition(end); }
-
-    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
-    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
-    void replaceText(int start, int end, const QString &text) override
-    {
-        line()->setText(line()->text().replace(start, end - start, text));
-    }
-
-  private:
-    [[nodiscard]] QString wholeText() const override { return line()->text(); }
-    [[nodiscard]] QLineEdit *line() const { return static_cast<QLineEdit *>(widget()); }
-};
-
-QAccessibleInterface *forTextBoxLine(const QString & /*className*/, QObject *object)
-{
-    auto *line = dynamic_cast<TextBoxLine *>(object);
-    return line ? new TextBoxLineAccessible(line) : nullptr; // owned by Qt's accessibility cache
-}
-
 } // namespace
 
 TextBox::TextBox(FormHost &form, QString name, TextLines lines, Control *container)
-    : Control(form, std::move(name))
+    : Control(form, std::move(name)), editor_(makeWidget(lines, containerWidget(container)))
 {
-    QWidget *parent = containerWidget(container);
+    editor_.connectTextChanged(*context(), [this] { raiseChange(); });
+}
+
+TextBoxWidget &TextBox::makeWidget(TextLines lines, QWidget *parent)
+{
+    const auto attached = [this](auto *widget) -> TextBoxWidget & {
+        attach(widget);
+        return *widget;
+    };
     if (lines == TextLines::Multi) {
-        // The windows' texts of several lines wrap, and scroll up and down.
-        multi_ = new TextBoxLines(*this, parent);
-        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // Its viewport's events came to the control already (TextBoxLines).
-        multi_->viewport()->setAttribute(Qt::WA_NoMousePropagation);
-        QObject::connect(multi_, &QPlainTextEdit::textChanged, context(),
-                         [this] { raiseChange(); });
-        attach(multi_);
-        keepFocusRingOnTop(*multi_);
-    } else {
-        installAccessibleFactory<forTextBoxLine>();
-        line_ = new TextBoxLine(*this, parent);
-        // The windows' one-line boxes are as wide as the few digits they
-        // hold: a style that pads its frames (Adwaita's) cuts "255" to "55".
-        // The thin frame of the palette's style keeps them, in the theme's
-        // colours.
-        drawWithItsPalette(*line_);
-        QObject::connect(line_, &QLineEdit::textChanged, context(), [this] { raiseChange(); });
-        attach(line_);
+        return attached(new TextBoxLines(*this, parent));
     }
+    return attached(new TextBoxLine(*this, parent));
 }
 
 QString TextBox::Text() const
 {
-    return line_ ? line_->text() : multi_->toPlainText();
+    return editor_.contents();
 }
 
 void TextBox::setText(const QString &text)
 {
-    if (text == Text()) {
-        return;
-    }
-    if (line_) {
-        line_->setText(text);
-    } else {
-        multi_->setPlainText(text);
+    if (text != Text()) {
+        editor_.setContents(text);
     }
 }
 
 void TextBox::setMaxLength(int length)
 {
-    if (line_) {
-        line_->setMaxLength(length > 0 ? length : 32767);
-    }
+    editor_.limitLength(length);
 }
 
 void TextBox::setAlignment(Qt::Alignment alignment)
 {
-    if (line_) {
-        line_->setAlignment(alignment | Qt::AlignVCenter);
-    }
+    editor_.alignText(alignment);
 }
 
 void TextBox::setLocked(bool readOnly)
 {
-    if (line_) {
-        line_->setReadOnly(readOnly);
-    } else {
-        multi_->setReadOnly(readOnly);
-    }
+    editor_.setLocked(readOnly);
 }
 
 void TextBox::setColors(ColorValue back, ColorValue fore)
 {
     setWidgetColors(*widget(), {{QPalette::Base, back}, {QPalette::Text, fore}});
-    drawWithItsPalette(*widget());
-    // A style is a widget's own: a box of several lines' scroll bars take it too.
-    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget())) {
-        drawWithItsPalette(*area->verticalScrollBar());
-        drawWithItsPalette(*area->horizontalScrollBar());
-    }
+    editor_.drawAllWithItsPalette();
 }
 
 void TextBox::selectAll()
 {
-    if (line_) {
-        line_->setCursorPosition(0); // the caret goes to the start, then the end
-        line_->setSelection(0, static_cast<int>(line_->text().size()));
-    } else {
-        multi_->selectAll();
-    }
+    editor_.selectContents();
 }
 
 void TextBox::raiseChange()
@@ -273,7 +103,9 @@ void TextBox::focusLeft(Qt::FocusReason reason)
 // The box's events that the layer shapes: the got-focus event runs after Qt's
 // own focus handling, so that what the handler selects stays selected, and
 // screen readers hear of the focus before they hear of that selection; text
-// from an input method is typed; dropped text is asked for.
+// from an input method is typed; the kind of box shapes the keys and the
+// pointer. The widget's events while it is being made (a child added, a
+// style set) go to Qt alone: editor_ is bound once it is made.
 bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
 {
     switch (event.type()) {
@@ -291,49 +123,14 @@ bool TextBox::widgetEvent(QEvent &event, ControlWidgetEvents &qt)
     case QEvent::InputMethod:
         return typeCommitted(static_cast<QInputMethodEvent &>(event), qt);
     case QEvent::KeyPress:
-        if (multi_ && isEnterKey(static_cast<QKeyEvent &>(event).key())) {
-            qt.qtEvent(event);
-            event.accept(); // Enter belongs to a box of several lines
-            return true;
-        }
-        if (multi_ && scrolledToAnEnd(static_cast<QKeyEvent &>(event))) {
-            return true;
-        }
-        break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
-        if (line_ && !acceptsDrop(textOf(static_cast<QDropEvent &>(event).mimeData()))) {
-            event.ignore();
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
-        if (line_ && middleButtonPasteRefused(static_cast<QMouseEvent &>(event))) {
-            event.accept();
-            return true;
-        }
-        break;
+        return editor_.shapeInput(event, qt, acceptsDroppedText);
     default:
-        break;
+        return qt.qtEvent(event);
     }
-    return qt.qtEvent(event);
-}
-
-// A read-only box of several lines has no caret for Ctrl+Home and Ctrl+End
-// to move: they take the view to the text's start and end, as Home and End
-// do there.
-bool TextBox::scrolledToAnEnd(QKeyEvent &key)
-{
-    const bool home = key.key() == Qt::Key_Home;
-    if (!multi_->isReadOnly() || key.modifiers() != Qt::ControlModifier ||
-        !(home || key.key() == Qt::Key_End)) {
-        return false;
-    }
-    multi_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
-                                                    : QAbstractSlider::SliderToMaximum);
-    key.accept();
-    return true;
 }
 
 bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
@@ -357,17 +154,4 @@ bool TextBox::typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt)
     QInputMethodEvent typed(event.preeditString(), event.attributes());
     typed.setCommitString(kept, event.replacementStart(), event.replacementLength());
     return qt.qtEvent(typed);
-}
-
-// Where the system has a selection (X11), the middle button pastes it.
-bool TextBox::middleButtonPasteRefused(const QMouseEvent &event) const
-{
-    const QClipboard *clipboard = QGuiApplication::clipboard();
-    return event.button() == Qt::MiddleButton && clipboard->supportsSelection() &&
-           !acceptsDrop(clipboard->text(QClipboard::Selection));
-}
-
-bool TextBox::acceptsDrop(const QString &text) const
-{
-    return !acceptsDroppedText || acceptsDroppedText(text);
 }

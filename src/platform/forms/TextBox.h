@@ -5,9 +5,7 @@
 #include "platform/forms/Control.h"
 
 class QInputMethodEvent;
-class QKeyEvent;
-class QLineEdit;
-class QPlainTextEdit;
+class TextBoxWidget;
 
 enum class TextLines
 {
@@ -27,7 +25,9 @@ class TextBox final : public Control
     // Setting the text it already holds raises nothing and leaves the caret
     // and the selection alone.
     void setText(const QString &text);
-    // A one-line box's limit; 0 for none.
+    // A one-line box's limit to its text's length, 0 for none, and its
+    // text's alignment. A box of several lines has neither: a window that
+    // asks one for them is wrong, and the box throws std::logic_error.
     void setMaxLength(int length);
     void setAlignment(Qt::Alignment alignment);
     void setLocked(bool readOnly);
@@ -51,6 +51,8 @@ class TextBox final : public Control
     bool widgetEvent(QEvent &event, ControlWidgetEvents &qt) override;
 
   private:
+    // The widget of the kind asked for, in the given parent, attached to the box.
+    TextBoxWidget &makeWidget(TextLines lines, QWidget *parent);
     void raiseChange();
     void focusArrived(Qt::FocusReason reason);
     void focusLeft(Qt::FocusReason reason);
@@ -58,12 +60,9 @@ class TextBox final : public Control
     // too) are typed: each goes through the key-press handlers, which may
     // drop it, and what is left goes in.
     bool typeCommitted(QInputMethodEvent &event, ControlWidgetEvents &qt);
-    bool scrolledToAnEnd(QKeyEvent &key);
-    [[nodiscard]] bool acceptsDrop(const QString &text) const;
-    [[nodiscard]] bool middleButtonPasteRefused(const QMouseEvent &event) const;
 
-    QLineEdit *line_ = nullptr;
-    QPlainTextEdit *multi_ = nullptr;
+    // The box's widget, one line or several; the control owns it.
+    TextBoxWidget &editor_;
     // The box lost the focus to another window or a menu, not to a control.
     bool awayWithWindow_ = false;
 };
