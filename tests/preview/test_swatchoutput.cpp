@@ -379,8 +379,9 @@ class SwatchOutputTest : public QObject
         fixture.app.preview()->cmdChangeColor.click();
         fixture.app.colors().lstColors.setListIndex(11); // "Orange"
         frmPrint *preview = fixture.openPreview(2);
-        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
-        QCOMPARE(fixture.printer.jobs.size(), 2U);
+        // This time from the File menu, by the Print item's letter.
+        QVERIFY(ProgramFixture::chooseFromMenu(preview->cmdRefresh.widget(), Qt::Key_F, Qt::Key_P));
+        QTRY_COMPARE(fixture.printer.jobs.size(), 2U);
         const QImage page = fixture.printer.jobs.back().front().picture;
         QCOMPARE(page.pixelColor(page.width() - 1, page.height() - 1), QColor(255, 153, 51));
         const auto text = [](const QImage &p) {
