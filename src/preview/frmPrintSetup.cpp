@@ -1,13 +1,13 @@
 // Tintwell - the print-size dialog.
 #include "preview/frmPrintSetup.h"
 
-#include "shared/modSetColor.h"
 #include "layout/modResize.h"
 #include "platform/core/SystemColor.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewLinks.h"
+#include "shared/modSetColor.h"
 
 namespace {
 
@@ -163,7 +163,8 @@ void frmPrintSetup::cmdOK_Click()
 
 void frmPrintSetup::refuse(ComboBox &list, const QString &message)
 {
-    services_.messages.show({message, QString(), MsgIcon::None, MsgButtons::OK});
+    services_.messages.show(
+        {.text = message, .title = QString(), .icon = MsgIcon::None, .buttons = MsgButtons::OK});
     list.setFocus();
     SelectActiveText(*this);
 }

@@ -206,8 +206,10 @@ class ServicesTest : public QObject
             seenIcon = box->icon();
             QTest::keyClick(box, Qt::Key_Return);
         });
-        const MsgResult result = service.show(
-            {QStringLiteral("Numbers Only Please"), title, MsgIcon(icon), MsgButtons::OK});
+        const MsgResult result = service.show({.text = QStringLiteral("Numbers Only Please"),
+                                               .title = title,
+                                               .icon = MsgIcon(icon),
+                                               .buttons = MsgButtons::OK});
         QVERIFY(asked);
         QCOMPARE(result, MsgResult::OK);
         QCOMPARE(seenTitle, shownTitle);
@@ -247,8 +249,10 @@ class ServicesTest : public QObject
                 box->reject(); // no No button: the answer below is wrong
             }
         });
-        const MsgResult given = service.show(
-            {QStringLiteral("Print?"), QString(), MsgIcon::Question, MsgButtons::YesNo});
+        const MsgResult given = service.show({.text = QStringLiteral("Print?"),
+                                              .title = QString(),
+                                              .icon = MsgIcon::Question,
+                                              .buttons = MsgButtons::YesNo});
         QVERIFY(asked);
         QCOMPARE(given, answer);
         QVERIFY2(yesIsDefault, "Yes is not the default button");

@@ -31,10 +31,12 @@ OpenedPrinter PrinterLibrary::openPrinter()
         load();
     }
     if (!printer_) {
-        return {nullptr,
+        return {
+            .printer = nullptr,
+            .failure =
                 QStringLiteral("the printing support could not be loaded (%1)").arg(loadFailure_)};
     }
-    return {printer_.get(), {}};
+    return {.printer = printer_.get(), .failure = {}};
 }
 
 void PrinterLibrary::load()
