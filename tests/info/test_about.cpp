@@ -1,10 +1,10 @@
 // Tintwell tests - the about window: what it says, the colour it is painted
 // in, and its links and highlights under a real pointer.
-#include "shared/modSetColor.h"
 #include "platform/core/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "platform/forms/FormPictures.h"
 #include "platform/forms/ProgramForms.h"
+#include "shared/modSetColor.h"
 #include "support/ProgramFixture.h"
 
 #include <QWindow>

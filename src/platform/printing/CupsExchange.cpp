@@ -1,5 +1,6 @@
 // Tintwell - what a print asks the printing system (CUPS).
 #include "platform/printing/CupsExchange.h"
+
 #include "platform/printing/CupsDefaultName.h"
 #include "platform/printing/CupsPapers.h"
 

@@ -1,8 +1,9 @@
 // Tintwell - the default printer, through CUPS.
 #include "platform/printing/QtPrinterService.h"
+
 #include "platform/printing/BackgroundCall.h"
-#include "platform/services/PrinterModule.h"
 #include "platform/printing/QtPrintJob.h"
+#include "platform/services/PrinterModule.h"
 
 #include <QDeadlineTimer>
 #include <type_traits>

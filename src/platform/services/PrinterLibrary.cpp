@@ -1,5 +1,6 @@
 // Tintwell - the default printer, its code loaded on the first print.
 #include "platform/services/PrinterLibrary.h"
+
 #include "platform/services/PrinterModule.h"
 
 #include <QCoreApplication>
