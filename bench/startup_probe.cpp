@@ -7,8 +7,6 @@
 // Prints "<microseconds to map> <microseconds to paint> <peak KiB>" and ends
 // the program. The probe listens for the map on the root window instead of
 // polling for it, so both programs it is used on are timed alike.
-#include <xcb/xcb.h>
-
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -23,6 +21,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 extern char **environ;
 

@@ -125,7 +125,10 @@ MessageRequest jobEnded(const QString &printer, const JobOutcome &outcome)
                              "printer settings, or with cupsenable %1): the color will then be "
                              "printed.")
                   .arg(printer, said);
-    return {text, QStringLiteral("Tintwell"), MsgIcon::Exclamation, MsgButtons::OK};
+    return {.text = text,
+            .title = QStringLiteral("Tintwell"),
+            .icon = MsgIcon::Exclamation,
+            .buttons = MsgButtons::OK};
 }
 
 // While the command waits for the printing system: the busy pointer, and
@@ -211,14 +214,19 @@ void SwatchCommands::PrintColor(frmPrint &preview)
     job.setColorOutput();
     const QImage picture = preview.picColor.Image();
     if (const QString note = beforeAsking(printer); !note.isEmpty()) {
-        messages_.show({note, QStringLiteral("Tintwell"), MsgIcon::Information, MsgButtons::OK});
+        messages_.show({.text = note,
+                        .title = QStringLiteral("Tintwell"),
+                        .icon = MsgIcon::Information,
+                        .buttons = MsgButtons::OK});
         if (!stillOpen(open)) {
             return;
         }
     }
     const MsgResult answer =
-        messages_.show({QStringLiteral("Do You Want To Print This Color"),
-                        QStringLiteral("PRINT NOW?"), MsgIcon::None, MsgButtons::YesNo});
+        messages_.show({.text = QStringLiteral("Do You Want To Print This Color"),
+                        .title = QStringLiteral("PRINT NOW?"),
+                        .icon = MsgIcon::None,
+                        .buttons = MsgButtons::YesNo});
     if (answer != MsgResult::Yes || !stillOpen(open)) {
         return;
     }
@@ -245,8 +253,11 @@ void SwatchCommands::PrintColor(frmPrint &preview)
 void SwatchCommands::tellNotPrinted(const QString &reason, const QString &whatToDo)
 {
     messages_.show(
-        {QStringLiteral("The color was not printed: %1.\n\n%2").arg(clause(reason), whatToDo),
-         QStringLiteral("Tintwell"), MsgIcon::Exclamation, MsgButtons::OK});
+        {.text =
+             QStringLiteral("The color was not printed: %1.\n\n%2").arg(clause(reason), whatToDo),
+         .title = QStringLiteral("Tintwell"),
+         .icon = MsgIcon::Exclamation,
+         .buttons = MsgButtons::OK});
 }
 
 QString SwatchCommands::clause(QString reason)
@@ -325,6 +336,8 @@ QString SwatchCommands::StripPath()
 void SwatchCommands::tellNotSaved(const QString &what, const QString &reason,
                                   const QString &whatToDo)
 {
-    messages_.show({QStringLiteral("%1: %2.\n\n%3").arg(what, clause(reason), whatToDo),
-                    QStringLiteral("Tintwell"), MsgIcon::Exclamation, MsgButtons::OK});
+    messages_.show({.text = QStringLiteral("%1: %2.\n\n%3").arg(what, clause(reason), whatToDo),
+                    .title = QStringLiteral("Tintwell"),
+                    .icon = MsgIcon::Exclamation,
+                    .buttons = MsgButtons::OK});
 }

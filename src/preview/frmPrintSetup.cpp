@@ -163,7 +163,8 @@ void frmPrintSetup::cmdOK_Click()
 
 void frmPrintSetup::refuse(ComboBox &list, const QString &message)
 {
-    services_.messages.show({message, QString(), MsgIcon::None, MsgButtons::OK});
+    services_.messages.show(
+        {.text = message, .title = QString(), .icon = MsgIcon::None, .buttons = MsgButtons::OK});
     list.setFocus();
     SelectActiveText(*this);
 }

@@ -1,22 +1,20 @@
-// Tintwell tests - the main window: its design, its commands and keys, the
+// Tintwell tests - the main window: its size, its commands and keys, the
 // single-copy check and the way out.
 #include "platform/core/ReadableText.h"
 #include "platform/forms/FormInstance.h"
 #include "support/ProgramFixture.h"
 #include "support/TestForm.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using Trigger = std::function<void(frmColors &)>;
 Q_DECLARE_METATYPE(Trigger)
@@ -188,114 +186,18 @@ class MainWindowTest : public QObject
                  qPrintable(QString::number(fits)));
     }
 
-    void windowDesign()
+    // The window keeps the size its layout is made for: no border to drag,
+    // no minimise or maximise button, only the close box; and the desktop
+    // lists it under the program's icon.
+    void theWindowKeepsItsSize()
     {
         ProgramFixture f;
         frmColors &w = f.colors();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tintwell . . ."));
-        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 153, 153));
-        QCOMPARE(w.minimumSize(), w.maximumSize()); // the user cannot resize it
+        QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(w.ScaleWidth(), 9825.0);
-        QCOMPARE(w.ScaleHeight(), 6840.0);
         QVERIFY(!w.windowIcon().isNull());
-        for (Control *c : w.Controls()) {
-            if (c->widget()) {
-                QCOMPARE(c->widget()->font().family(), QStringLiteral("Arial"));
-                QCOMPARE(c->widget()->font().pointSizeF(), 9.75);
-            }
-        }
-    }
-
-    void controlTexts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tooltip");
-        QTest::addColumn<QString>("accessibleName");
-        const QString number = QStringLiteral("Enter A Number (1-255)");
-        const QString pick = QStringLiteral("To Get Started, Pick A Basic Color");
-        QTest::newRow("lblRed") << "lblRed"
-                                << "Red"
-                                << ""
-                                << "";
-        QTest::newRow("lblGreen") << "lblGreen"
-                                  << "Green"
-                                  << ""
-                                  << "";
-        QTest::newRow("lblBlue") << "lblBlue"
-                                 << "Blue"
-                                 << ""
-                                 << "";
-        QTest::newRow("txtRed") << "txtRed"
-                                << "" << number << "Red amount";
-        QTest::newRow("txtGreen") << "txtGreen"
-                                  << "" << number << "Green amount";
-        QTest::newRow("txtBlue") << "txtBlue"
-                                 << "" << number << "Blue amount";
-        QTest::newRow("hsbRed") << "hsbRed"
-                                << ""
-                                << ""
-                                << "Red";
-        QTest::newRow("lblBasicColors") << "lblBasicColors"
-                                        << "Basic Colors:" << pick << "";
-        QTest::newRow("lstColors") << "lstColors"
-                                   << "" << pick << "Basic colors";
-        QTest::newRow("cmdViewColor") << "cmdViewColor"
-                                      << "&View Color (F2)"
-                                      << "View The Color"
-                                      << "";
-        QTest::newRow("cmdHelp") << "cmdHelp"
-                                 << "&Help (F1)"
-                                 << "Program Help"
-                                 << "";
-        QTest::newRow("cmdExit") << "cmdExit"
-                                 << "E&xit (F3)"
-                                 << "Exit Program"
-                                 << "";
-    }
-
-    void controlTexts()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, tooltip);
-        QFETCH(QString, accessibleName);
-        ProgramFixture f;
-        auto *widget = f.colors().findChild<QWidget *>(name);
-        QVERIFY(widget);
-        if (!caption.isEmpty()) {
-            const auto *label = qobject_cast<QLabel *>(widget);
-            const auto *button = qobject_cast<QPushButton *>(widget);
-            QCOMPARE(label ? label->text() : button->text(), caption);
-        }
-        QCOMPARE(widget->toolTip(), tooltip);
-        if (!accessibleName.isEmpty()) {
-            QCOMPARE(widget->accessibleName(), accessibleName);
-        }
-        if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 255, 192));
-        }
-    }
-
-    void menus()
-    {
-        ProgramFixture f;
-        auto *bar = f.colors().findChild<QMenuBar *>();
-        QVERIFY(bar);
-        QStringList shown;
-        for (QAction *menu : bar->actions()) {
-            shown << menu->text();
-            for (QAction *item : menu->menu()->actions()) {
-                shown << (item->isSeparator()
-                              ? QStringLiteral("-") + item->text()
-                              : item->text() + QLatin1Char('|') + item->shortcut().toString());
-            }
-        }
-        QCOMPARE(shown, QStringList({"&File", "&View Color ...|F2", "-", "E&xit|F3", "&Help",
-                                     "&Instructions|F1", "&About|"}));
     }
 
     void tabWalksTheControlsInOrder()
@@ -387,13 +289,19 @@ class MainWindowTest : public QObject
         QTest::keyClick(w.txtRed.widget(), Qt::Key_V, Qt::AltModifier);
         QTRY_COMPARE(f.program->printSizeShown, 3);
         // Alt+H belongs to the Help menu; the Help button shares its letter.
-        for (const auto &[key, name] : {std::pair{Qt::Key_F, "mnuFile"}, {Qt::Key_H, "mnuHelp"}}) {
+        // In an open menu an item's letter chooses it.
+        for (const auto &[key, name, item] : {std::tuple{Qt::Key_F, "mnuFile", Qt::Key_V},
+                                              {Qt::Key_H, "mnuHelp", Qt::Key_I},
+                                              {Qt::Key_H, "mnuHelp", Qt::Key_A}}) {
             auto *menu = w.findChild<QMenu *>(QLatin1String(name));
             QTest::keyClick(w.txtRed.widget(), key, Qt::AltModifier);
             QTRY_VERIFY(menu->isVisible());
-            menu->close();
+            QTest::keyClick(menu, item);
+            QTRY_VERIFY(!menu->isVisible());
         }
-        QCOMPARE(f.program->helpShown, 2);
+        QCOMPARE(f.program->printSizeShown, 4);
+        QCOMPARE(f.program->helpShown, 3);
+        QCOMPARE(f.program->aboutShown, 2);
         QCOMPARE(f.texts(), QStringList({"0", "255", "255"}));
         QVERIFY(f.messages.shown.empty());
     }
@@ -428,6 +336,10 @@ class MainWindowTest : public QObject
         QTest::newRow("F3") << Trigger(
             [](frmColors &w) { QTest::keyClick(w.txtRed.widget(), Qt::Key_F3); });
         QTest::newRow("Exit menu item") << Trigger([](frmColors &w) { w.mnuExit.trigger(); });
+        QTest::newRow("Alt+F, then the Exit item's letter") << Trigger([](frmColors &w) {
+            QVERIFY(ProgramFixture::chooseFromMenu(w.txtRed.widget(), Qt::Key_F, Qt::Key_X));
+            QVERIFY(QTest::qWaitFor([&w] { return w.isEnding(); }));
+        });
         QTest::newRow("close box") << Trigger([](frmColors &w) { w.close(); });
         QTest::newRow("unload asked by another window")
             << Trigger([](frmColors &w) { w.unload(); });

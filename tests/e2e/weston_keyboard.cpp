@@ -12,20 +12,18 @@
 // that focus is written to the file named by TINTWELL_E2E_FOCUS as
 // "focus PID WIDTHxHEIGHT APP_ID TITLE" (or "focus none"): what the shell
 // shows and gives the keys to.
-#include <libweston-desktop/libweston-desktop.h>
-#include <libweston/libweston.h>
-
-#include <fcntl.h>
-#include <linux/input-event-codes.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
+#include <libweston-desktop/libweston-desktop.h>
+#include <libweston/libweston.h>
+#include <linux/input-event-codes.h>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 

@@ -1,15 +1,14 @@
 // Tintwell tests - the real printer service against a private CUPS scheduler
 // (scripts/with-private-cups), whose default queue keeps each job's PDF in
 // the folder CUPS_JOBS names. The page is read back with poppler's tools.
+#include "platform/printing/QtPrinterService.h"
 #include "platform/services/PasswordPrompt.h"
 #include "platform/services/PrinterLibrary.h"
-#include "platform/printing/QtPrinterService.h"
 #include "support/FakeServices.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QLocalServer>
@@ -568,10 +567,9 @@ class PrinterTest : public QObject
     }
 
     // While the printing system is asked the program's events go on (the
-    // relay itself needs them), and the pointer is the caller's; one that stays
-    // silent is given up on in time, and so is a check whose answers, each
-    // in time, add up to more than the check may take; one that answers
-    // late still prints.
+    // relay itself needs them); one that stays silent is given up on in
+    // time, and so is a check whose answers, each in time, add up to more
+    // than the check may take; one that answers late still prints.
     void aSilentPrintingSystemFreezesNothing_data()
     {
         QTest::addColumn<bool>("silentAtCheck");

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -100,38 +101,16 @@ class PreviewTest : public QObject
                                 .arg(got.height)));
     }
 
-    void dialogDesign()
+    // Print Size is a dialog of the size its layout is made for: no border
+    // to drag, no minimise or maximise button; and it has an icon of its own.
+    void printSizeKeepsItsSize()
     {
         ProgramFixture f;
         frmPrintSetup &d = f.dialog();
-        QVERIFY(!d.isVisible()); // read before it is shown: loaded hidden
-        QCOMPARE(d.windowTitle(), QStringLiteral("Print Size"));
-        QCOMPARE(d.minimumSize(), d.maximumSize());
         QCOMPARE(d.windowType(), Qt::Dialog);
+        QCOMPARE(d.minimumSize(), d.maximumSize());
         QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
         QVERIFY(!d.windowIcon().isNull());
-        QCOMPARE(d.ScaleWidth(), 4170.0);
-        QCOMPARE(d.ScaleHeight(), 1830.0);
-        QStringList heights, widths;
-        for (int i = 0; i < d.txtHeight.ListCount(); ++i) {
-            heights << d.txtHeight.List(i);
-        }
-        for (int i = 0; i < d.txtWidth.ListCount(); ++i) {
-            widths << d.txtWidth.List(i);
-        }
-        QCOMPARE(heights.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6 7 8 9"));
-        QCOMPARE(widths.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6 7"));
-        QCOMPARE(d.txtHeight.Text(), QStringLiteral("2"));
-        QCOMPARE(d.txtWidth.Text(), QStringLiteral("2"));
-        QCOMPARE(d.txtHeight.FontSize(), 12.0);
-        QCOMPARE(d.Label2.Caption(), QStringLiteral("(1-9\")"));
-        QCOMPARE(d.Label3.Caption(), QStringLiteral("(1-7\")"));
-        QCOMPARE(d.lblSelSize.Caption(),
-                 QStringLiteral("Pick how large you want to print your color?"));
-        QCOMPARE(d.cmdOK.Caption(), QStringLiteral("&OK"));
-        // The heading is centred across the dialog.
-        const double left = d.lblSelSize.Left();
-        QVERIFY(qAbs(left - (d.ScaleWidth() - left - d.lblSelSize.Width())) <= 30);
     }
 
     // Keys typed into a list of the modal dialog, then whether it is still up.
@@ -149,8 +128,12 @@ class PreviewTest : public QObject
                                                         << "2" << 1 << false;
         QTest::newRow("5 selects height 5") << "txtHeight" << int(Qt::Key_5) << "5"
                                             << "2" << 0 << false;
+        QTest::newRow("9, the largest height") << "txtHeight" << int(Qt::Key_9) << "9"
+                                               << "2" << 0 << false;
+        QTest::newRow("7, the largest width") << "txtWidth" << int(Qt::Key_7) << "2"
+                                              << "7" << 0 << false;
         QTest::newRow("a width beyond the list changes nothing")
-            << "txtWidth" << int(Qt::Key_9) << "2"
+            << "txtWidth" << int(Qt::Key_8) << "2"
             << "2" << 0 << false;
         QTest::newRow("Enter in a list presses OK") << "txtWidth" << int(Qt::Key_Return) << "2"
                                                     << "2" << 0 << true;
@@ -158,6 +141,9 @@ class PreviewTest : public QObject
                                                        << "2" << 0 << true;
         QTest::newRow("the keypad's Enter presses OK")
             << "txtWidth" << (Qt::Key_Enter | Qt::KeypadModifier).toCombined() << "2"
+            << "2" << 0 << true;
+        QTest::newRow("Alt+O presses OK")
+            << "txtHeight" << (Qt::Key_O | Qt::AltModifier).toCombined() << "2"
             << "2" << 0 << true;
     }
 
@@ -179,7 +165,10 @@ class PreviewTest : public QObject
                             Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
             seenHeight = d.txtHeight.Text();
             seenWidth = d.txtWidth.Text();
-            stillOpen = d.isVisible();
+            // A button's letter presses it as a click would show: a moment later.
+            const QPointer<frmPrintSetup> dialog(&d);
+            const auto gone = [&dialog] { return !dialog || !dialog->isVisible(); };
+            stillOpen = previewShown ? !QTest::qWaitFor(gone) : !gone();
         });
         QVERIFY(f.dialogWasModal);
         QCOMPARE(seenHeight, height);
@@ -317,37 +306,53 @@ class PreviewTest : public QObject
         QCOMPARE(shown->grab(inside).toImage().convertToFormat(image.format()), image);
     }
 
-    void previewDesign()
+    // The preview may be resized, though not minimised or maximised; it has
+    // an icon of its own, and its toolbar's buttons are pictures that stay
+    // sharp at twice the pixels.
+    void thePreviewCanBeResized()
     {
         ProgramFixture f;
         frmPrint *p = f.openPreview();
         QVERIFY(p);
-        QCOMPARE(p->windowTitle(), QStringLiteral("Preview Color"));
+        QVERIFY(p->minimumSize() != p->maximumSize());
         QVERIFY(!(p->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QVERIFY(p->minimumSize() != p->maximumSize()); // sizable
-        QCOMPARE(p->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!p->windowIcon().isNull());
-        QCOMPARE(p->ScaleWidth(), 10560.0);
-        QCOMPARE(p->picToolbar.Height(), 600.0);
-        QCOMPARE(p->picToolbar.Width(), 10560.0);
-        const QStringList tips{"Exit", "Reset Color", "Resize Sample", "Print", "Refresh", ""};
-        const QList<CommandButton *> buttons{&p->cmdClose, &p->cmdChangeColor, &p->cmdResize,
-                                             &p->cmdPrint, &p->cmdRefresh,     &p->cmdSave};
-        for (int i = 0; i < buttons.size(); ++i) {
-            auto *button = static_cast<QPushButton *>(buttons[i]->widget());
-            QCOMPARE(button->toolTip(), tips[i]);
-            QVERIFY(button->text().isEmpty());
-            QVERIFY(!button->icon().pixmap(button->iconSize(), 2.0).isNull());
+        for (CommandButton *b : {&p->cmdClose, &p->cmdChangeColor, &p->cmdResize, &p->cmdPrint,
+                                 &p->cmdRefresh, &p->cmdSave}) {
+            auto *button = static_cast<QPushButton *>(b->widget());
+            QVERIFY2(button->text().isEmpty(), qPrintable(b->Name()));
+            QVERIFY2(!button->icon().pixmap(button->iconSize(), 2.0).isNull(),
+                     qPrintable(b->Name()));
         }
-        QStringList menu;
-        for (Control *c : p->Controls()) {
-            if (auto *item = dynamic_cast<MenuItem *>(c)) {
-                menu << (item->action()->isSeparator() ? QStringLiteral("-") : item->Caption());
-            }
+    }
+
+    // Refresh, on the toolbar and on the menu bar, where it opens no menu,
+    // redraws the swatch at once from the dialog's lists as they are.
+    void refreshRedrawsAtOnce_data()
+    {
+        QTest::addColumn<bool>("fromMenuBar");
+        QTest::newRow("toolbar button") << false;
+        QTest::newRow("menu bar") << true;
+    }
+
+    void refreshRedrawsAtOnce()
+    {
+        QFETCH(bool, fromMenuBar);
+        ProgramFixture f;
+        frmPrint *p = f.openPreview();
+        QVERIFY(p);
+        p->mnuPrintSetUp.trigger();
+        frmPrintSetup &d = f.dialog();
+        ProgramFixture::activate(d);
+        pressKey(d.txtWidth.widget(), '5');
+        QCOMPARE(swatchTwips(*p).width(), 2800.0); // not yet
+        if (fromMenuBar) {
+            QVERIFY(p->mnuRefresh.action()->menu() == nullptr);
+            p->mnuRefresh.trigger();
+        } else {
+            p->cmdRefresh.click();
         }
-        QCOMPARE(menu, QStringList({"&File", "&Reset Color", "Change Size", "-", "&Print...", "-",
-                                    "&Close", "Refresh"}));
-        QVERIFY(p->mnuRefresh.action()->menu() == nullptr); // no list under it
+        QCOMPARE(swatchTwips(*p).width(), 7000.0);
     }
 
     // The help line follows the pointer over the buttons and is emptied only
@@ -380,8 +385,8 @@ class PreviewTest : public QObject
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("staysLoaded");
         QTest::newRow("Reset Color button") << "cmdChangeColor" << true;
-        QTest::newRow("Reset Color menu") << "mnuReset" << true;
-        QTest::newRow("Close menu") << "mnuClose" << false;
+        QTest::newRow("File, Reset Color by its letter") << "mnuReset" << true;
+        QTest::newRow("File, Close by its letter") << "mnuClose" << false;
         QTest::newRow("close box") << "closeBox" << false;
     }
 
@@ -399,9 +404,9 @@ class PreviewTest : public QObject
         if (how == QLatin1String("cmdChangeColor")) {
             p->cmdChangeColor.click();
         } else if (how == QLatin1String("mnuReset")) {
-            p->mnuReset.trigger();
+            QVERIFY(ProgramFixture::chooseFromMenu(p->cmdRefresh.widget(), Qt::Key_F, Qt::Key_R));
         } else if (how == QLatin1String("mnuClose")) {
-            p->mnuClose.trigger();
+            QVERIFY(ProgramFixture::chooseFromMenu(p->cmdRefresh.widget(), Qt::Key_F, Qt::Key_C));
         } else {
             p->close();
         }

@@ -5,6 +5,7 @@
 #include "support/FakeServices.h"
 #include "support/ProgramFixture.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
@@ -77,7 +78,7 @@ class SwatchOutputTest : public QObject
     void printing_data()
     {
         QTest::addColumn<int>("height");
-        QTest::addColumn<QString>("paper"); // name|printable width|height in twips|mm or in
+        QTest::addColumn<PrinterPaper>("paper");
         // Why no printer is found: when the printer's code cannot be loaded
         // ("the printing support ..."), or when the check finds none.
         QTest::addColumn<QString>("noPrinter");
@@ -86,7 +87,8 @@ class SwatchOutputTest : public QObject
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<QString>("message");
 
-        const QString letter = QStringLiteral("Letter|12240|15840|in");
+        const PrinterPaper letter{
+            .name = QStringLiteral("Letter"), .metric = false, .printableTwips = {12240, 15840}};
         const QStringList settings{"check", "printer", "quality", "color", Asked};
         const QStringList handedOver = settings + QStringList{"page width", "draw", "end"};
         const QStringList printed = handedOver + QStringList{"follow"};
@@ -110,16 +112,25 @@ class SwatchOutputTest : public QObject
             << "The color was not printed: the printer \"office\" did not take the job: "
                "stopped.\n\n";
         QTest::newRow("a swatch exactly as wide as the printable area prints")
-            << 2 << "Narrow|2800|15840|in"
+            << 2
+            << PrinterPaper{.name = QStringLiteral("Narrow"),
+                            .metric = false,
+                            .printableTwips = {2800, 15840}}
             << "" << true << "" << printed << "";
         QTest::newRow("height 9 is too tall for A5: not asked, not clipped")
-            << 9 << "A5|7670|11186|mm"
+            << 9
+            << PrinterPaper{.name = QStringLiteral("A5"),
+                            .metric = true,
+                            .printableTwips = {7670, 11186}}
             << "" << true << "" << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 49 x 222 mm, 18 mm below the top of the "
                "page's printable area, does not fit on the paper \"A5\", whose "
                "printable area is 135 x 197 mm.\n\n";
         QTest::newRow("height 6 is too tall for 4 x 6 in photo paper")
-            << 6 << "4 x 6 in|5760|8640|in"
+            << 6
+            << PrinterPaper{.name = QStringLiteral("4 x 6 in"),
+                            .metric = false,
+                            .printableTwips = {5760, 8640}}
             << "" << true << "" << QStringList{"check", "printer", Told}
             << "The color was not printed: a swatch of 1.94 x 5.83 in, 0.69 in below the top of "
                "the page's printable area, does not fit on the paper \"4 x 6 in\", "
@@ -129,7 +140,7 @@ class SwatchOutputTest : public QObject
     void printing()
     {
         QFETCH(int, height);
-        QFETCH(QString, paper);
+        QFETCH(PrinterPaper, paper);
         QFETCH(QString, noPrinter);
         QFETCH(bool, yes);
         QFETCH(QString, endFailure);
@@ -138,10 +149,7 @@ class SwatchOutputTest : public QObject
         OutputFixture fixture;
         frmPrint *preview = fixture.openPreview(height);
         QVERIFY(preview);
-        const QStringList paperParts = paper.split(QLatin1Char('|'));
-        fixture.printer.printerFound.paper = {
-            paperParts[0], paperParts[3] == QLatin1String("mm"),
-            QSizeF(paperParts[1].toDouble(), paperParts[2].toDouble())};
+        fixture.printer.printerFound.paper = paper;
         const bool notLoaded = noPrinter.startsWith(QLatin1String("the printing support"));
         (notLoaded ? fixture.printer.openFailure : fixture.printer.noDefaultPrinter) = noPrinter;
         fixture.printer.endFailure = endFailure;
@@ -184,7 +192,8 @@ class SwatchOutputTest : public QObject
         // On a 1024 x 768 screen the factors are 1: the outer width is 2800
         // twips, the top 1000 twips down the printable area.
         QCOMPARE(preview->picColor.Width(), 2800.0);
-        QCOMPARE(job.front().topLeftTwips, QPointF((paperParts[1].toDouble() - 2800) / 2.0, 1000));
+        QCOMPARE(job.front().topLeftTwips,
+                 QPointF((paper.printableTwips.width() - 2800) / 2, 1000));
         const double bottom = 1000 + swatch.height() * fixture.app.screen.tpp;
         QVERIFY2(bottom < 1000 + height * 1400 && bottom > 1000 + height * 1400 - 100,
                  qPrintable(QString::number(bottom)));
@@ -339,6 +348,7 @@ class SwatchOutputTest : public QObject
         QVERIFY(preview);
         QStringList enabledWhileWaiting;
         int dialogsWhileWaiting = -1;
+        bool busyWhileWaiting = false;
         const auto duringWait = [&] {
             for (Control *c : std::initializer_list<Control *>{
                      &preview->cmdPrint, &preview->mnuPrint, &preview->cmdResize,
@@ -354,7 +364,8 @@ class SwatchOutputTest : public QObject
             QTest::mouseClick(preview->cmdChangeColor.widget(), Qt::LeftButton);
             preview->mnuPrint.trigger();
             dialogsWhileWaiting = int(fixture.dialogs.records.size());
-            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+            const QCursor *pointer = QGuiApplication::overrideCursor();
+            busyWhileWaiting = pointer && pointer->shape() == Qt::BusyCursor;
             if (exit) {
                 QTest::keyClick(preview, Qt::Key_Escape);
             }
@@ -365,6 +376,7 @@ class SwatchOutputTest : public QObject
 
         QCOMPARE(enabledWhileWaiting, (QStringList{"cmdClose", "mnuClose"}));
         QCOMPARE(dialogsWhileWaiting, 0);
+        QVERIFY2(busyWhileWaiting, "the pointer did not say that the program waits");
         QCOMPARE(fixture.app.processEnds, exit ? 1 : 0);
         if (exit) {
             return;
@@ -383,8 +395,9 @@ class SwatchOutputTest : public QObject
         fixture.app.preview()->cmdChangeColor.click();
         fixture.app.colors().lstColors.setListIndex(11); // "Orange"
         frmPrint *preview = fixture.openPreview(2);
-        QTest::mouseClick(preview->cmdPrint.widget(), Qt::LeftButton);
-        QCOMPARE(fixture.printer.jobs.size(), 2U);
+        // This time from the File menu, by the Print item's letter.
+        QVERIFY(ProgramFixture::chooseFromMenu(preview->cmdRefresh.widget(), Qt::Key_F, Qt::Key_P));
+        QTRY_COMPARE(fixture.printer.jobs.size(), 2U);
         const QImage page = fixture.printer.jobs.back().front().picture;
         QCOMPARE(page.pixelColor(page.width() - 1, page.height() - 1), QColor(255, 153, 51));
         const auto text = [](const QImage &p) {

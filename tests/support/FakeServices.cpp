@@ -38,7 +38,8 @@ void FakePrinterService::note(const QString &call)
 
 OpenedPrinter FakePrinterService::openPrinter()
 {
-    return openFailure.isEmpty() ? OpenedPrinter{this, {}} : OpenedPrinter{nullptr, openFailure};
+    return openFailure.isEmpty() ? OpenedPrinter{.printer = this, .failure = {}}
+                                 : OpenedPrinter{.printer = nullptr, .failure = openFailure};
 }
 
 // One job on the fake printer: it tells the printer every step.
@@ -73,7 +74,7 @@ class FakePrintJob final : public PrintJob
     OutputResult drawPicture(const QImage &picture, QPointF topLeftTwips) override
     {
         printer_.note(QStringLiteral("draw"));
-        page_.push_back({picture, topLeftTwips});
+        page_.push_back({.picture = picture, .topLeftTwips = topLeftTwips});
         return OutputResult::success();
     }
     OutputResult endDocument() override
@@ -107,9 +108,9 @@ CheckedPrinter FakePrinterService::checkDefaultPrinter()
         std::exchange(whileChecking, nullptr)(); // once
     }
     if (!noDefaultPrinter.isEmpty()) {
-        return {nullptr, noDefaultPrinter};
+        return {.job = nullptr, .failure = noDefaultPrinter};
     }
-    return {std::make_unique<FakePrintJob>(*this), {}};
+    return {.job = std::make_unique<FakePrintJob>(*this), .failure = {}};
 }
 
 OutputResult FakePictureFileWriter::writeBitmap(const QImage &picture, const QString &path)
@@ -117,7 +118,7 @@ OutputResult FakePictureFileWriter::writeBitmap(const QImage &picture, const QSt
     if (!failure.isEmpty()) {
         return OutputResult::failure(failure);
     }
-    written.push_back({path, picture});
+    written.push_back({.path = path, .picture = picture});
     return OutputResult::success();
 }
 

@@ -14,6 +14,7 @@
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPalette>
 #include <QPointer>
 #include <QTest>
@@ -200,6 +201,22 @@ struct ProgramFixture : FakeProgramServices
             activate(*preview());
         }
         return preview();
+    }
+
+    // Opens a window's menu with Alt and the menu's letter, sent to `from`,
+    // and chooses an item by its letter, as a person does from the keyboard.
+    // False when no menu opened.
+    static bool chooseFromMenu(QWidget *from, Qt::Key menuLetter, Qt::Key itemLetter)
+    {
+        QTest::keyClick(from, menuLetter, Qt::AltModifier);
+        const auto openMenu = [] {
+            return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        };
+        if (!QTest::qWaitFor([&] { return openMenu() != nullptr; })) {
+            return false;
+        }
+        QTest::keyClick(openMenu(), itemLetter);
+        return true;
     }
 
     // Shows the window as the main window's command does, but without the

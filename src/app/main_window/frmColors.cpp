@@ -154,8 +154,10 @@ void frmColors::connectChannel(const Channel &channel)
 void frmColors::Form_Load()
 {
     if (services_.instance.anotherInstanceRunning()) {
-        services_.messages.show({QStringLiteral("Application Is Currently Running"),
-                                 QStringLiteral("SORRY"), MsgIcon::Information, MsgButtons::OK});
+        services_.messages.show({.text = QStringLiteral("Application Is Currently Running"),
+                                 .title = QStringLiteral("SORRY"),
+                                 .icon = MsgIcon::Information,
+                                 .buttons = MsgButtons::OK});
         RunExitSequence();
         return;
     }
@@ -204,8 +206,10 @@ void frmColors::keyFilter(int &keyAscii)
     }
     services_.beep.beep();
     keyAscii = 0;
-    services_.messages.show(
-        {QStringLiteral("Numbers Only Please"), QString(), MsgIcon::Information, MsgButtons::OK});
+    services_.messages.show({.text = QStringLiteral("Numbers Only Please"),
+                             .title = QString(),
+                             .icon = MsgIcon::Information,
+                             .buttons = MsgButtons::OK});
 }
 
 void frmColors::UpdateColorList()
@@ -242,12 +246,16 @@ void frmColors::viewColor()
     try {
         services_.commands.showPrintSize();
     } catch (const RaisedError &error) {
-        services_.messages.show({error.record().description,
-                                 QStringLiteral("Error ") + QString::number(error.record().number),
-                                 MsgIcon::None, MsgButtons::OK});
+        services_.messages.show(
+            {.text = error.record().description,
+             .title = QStringLiteral("Error ") + QString::number(error.record().number),
+             .icon = MsgIcon::None,
+             .buttons = MsgButtons::OK});
     } catch (const std::exception &error) {
-        services_.messages.show({QString::fromLocal8Bit(error.what()), QStringLiteral("Error 0"),
-                                 MsgIcon::None, MsgButtons::OK});
+        services_.messages.show({.text = QString::fromLocal8Bit(error.what()),
+                                 .title = QStringLiteral("Error 0"),
+                                 .icon = MsgIcon::None,
+                                 .buttons = MsgButtons::OK});
     }
 }
 

@@ -16,9 +16,9 @@ CupsDefaultName parse(const QByteArray &text, QString setBy)
 {
     const qsizetype slash = text.indexOf('/');
     if (slash < 0) {
-        return {text, {}, std::move(setBy)};
+        return {.name = text, .instance = {}, .setBy = std::move(setBy)};
     }
-    return {text.left(slash), text.mid(slash + 1), std::move(setBy)};
+    return {.name = text.left(slash), .instance = text.mid(slash + 1), .setBy = std::move(setBy)};
 }
 
 // The first "Default NAME[/INSTANCE] ..." line of an lpoptions file.

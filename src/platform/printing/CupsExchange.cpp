@@ -1,5 +1,6 @@
 // Tintwell - what a print asks the printing system (CUPS).
 #include "platform/printing/CupsExchange.h"
+
 #include "platform/printing/CupsDefaultName.h"
 #include "platform/printing/CupsPapers.h"
 
@@ -361,7 +362,7 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
     cupsSetPasswordCB2(&neverAsk, nullptr);
     const Connection cups(patience);
     if (!cups.isOpen()) {
-        return {std::nullopt, cups.failure()};
+        return {.destination = std::nullopt, .failure = cups.failure()};
     }
     // As lp finds it: LPDEST, PRINTER, the person's lpoptions, the system's.
     const std::optional<CupsDefaultName> chosen = cupsDefaultName();
@@ -371,22 +372,24 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
     if (!dest) {
         const ipp_status_t status = cupsLastError();
         if (cups.timedOut() || (failed(status) && status != IPP_STATUS_ERROR_NOT_FOUND)) {
-            return {std::nullopt, cups.failure()};
+            return {.destination = std::nullopt, .failure = cups.failure()};
         }
-        return {std::nullopt, chosen ? notFound(*chosen)
-                                     : QStringLiteral("no printer is set as the default printer")};
+        return {.destination = std::nullopt,
+                .failure = chosen ? notFound(*chosen)
+                                  : QStringLiteral("no printer is set as the default printer")};
     }
     const QByteArray discovered = discoveredUri(*dest);
     // For a printer known from the network alone this makes its queue.
     const InfoGuard info(cupsCopyDestInfo(cups.get(), dest.get()), &cupsFreeDestInfo);
     if (cups.timedOut()) {
-        return {std::nullopt, cups.failure()};
+        return {.destination = std::nullopt, .failure = cups.failure()};
     }
     if (!info && !discovered.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("the default printer \"%1\" was found on the network, but CUPS "
-                               "could not set it up for printing: %2")
-                    .arg(QString::fromUtf8(dest->name), cups.failure())};
+        return {.destination = std::nullopt,
+                .failure =
+                    QStringLiteral("the default printer \"%1\" was found on the network, but CUPS "
+                                   "could not set it up for printing: %2")
+                        .arg(QString::fromUtf8(dest->name), cups.failure())};
     }
     // A class describes no papers of its own: its first printer, the one CUPS
     // tries first, does.
@@ -406,13 +409,13 @@ CupsLookup lookUpDefaultDestination(std::chrono::milliseconds patience)
         }
     }
     if (cups.timedOut()) {
-        return {std::nullopt, cups.failure()};
+        return {.destination = std::nullopt, .failure = cups.failure()};
     }
     const bool byMember = memberInfo != nullptr;
     CupsDestination found = describe(cups.get(), *dest, byMember ? member.get() : dest.get(),
                                      byMember ? memberInfo.get() : info.get(), discovered);
     found.stateMessage = words.stateMessage;
-    return {std::move(found), {}};
+    return {.destination = std::move(found), .failure = {}};
 }
 
 CupsSent sendCupsJob(const CupsDestination &destination, const CupsOptions &settings,
@@ -421,7 +424,7 @@ CupsSent sendCupsJob(const CupsDestination &destination, const CupsOptions &sett
 {
     const Connection cups(patience);
     if (!cups.isOpen()) {
-        return {OutputResult::failure(cups.failure())};
+        return {.result = OutputResult::failure(cups.failure())};
     }
     const PasswordAnswers passwords(askPassword);
     cups_option_t *options = nullptr;
@@ -444,28 +447,30 @@ CupsSent sendCupsJob(const CupsDestination &destination, const CupsOptions &sett
     }
     cupsFreeOptions(count, options);
     if (cups.timedOut()) {
-        return {OutputResult::failure(cups.failure())};
+        return {.result = OutputResult::failure(cups.failure())};
     }
     if (passwords.cancelled()) {
-        return {OutputResult::failure(
-            QStringLiteral("the print server \"%1\" needs your password to print")
-                .arg(passwords.server()),
-            QStringLiteral("Print the color again, and give the user name and password of your "
-                           "account on the print server when they are asked for."))};
+        return {
+            .result = OutputResult::failure(
+                QStringLiteral("the print server \"%1\" needs your password to print")
+                    .arg(passwords.server()),
+                QStringLiteral("Print the color again, and give the user name and password of your "
+                               "account on the print server when they are asked for."))};
     }
     if (passwords.refused()) {
-        return {OutputResult::failure(
-            QStringLiteral("the print server \"%1\" did not accept the password for \"%2\"")
-                .arg(passwords.server(), passwords.user()),
-            QStringLiteral("Print the color again with the user name and password of your "
-                           "account on the print server, or ask its administrator for them."))};
+        return {
+            .result = OutputResult::failure(
+                QStringLiteral("the print server \"%1\" did not accept the password for \"%2\"")
+                    .arg(passwords.server(), passwords.user()),
+                QStringLiteral("Print the color again with the user name and password of your "
+                               "account on the print server, or ask its administrator for them."))};
     }
     if (jobId == 0) {
-        return {
-            OutputResult::failure(QStringLiteral("the printer \"%1\" did not take the job: %2")
-                                      .arg(QString::fromUtf8(destination.name), cups.failure()))};
+        return {.result = OutputResult::failure(
+                    QStringLiteral("the printer \"%1\" did not take the job: %2")
+                        .arg(QString::fromUtf8(destination.name), cups.failure()))};
     }
-    return {OutputResult::success(), jobId};
+    return {.result = OutputResult::success(), .jobId = jobId};
 }
 
 void cancelCupsJob(int jobId, std::chrono::milliseconds patience)

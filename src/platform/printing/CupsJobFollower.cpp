@@ -1,5 +1,6 @@
 // Tintwell - following the jobs that CUPS took until they end.
 #include "platform/printing/CupsJobFollower.h"
+
 #include "platform/printing/CupsExchange.h"
 
 #include <QMetaObject>

@@ -1,5 +1,6 @@
 // Tintwell - one print on the default printer, through CUPS.
 #include "platform/printing/QtPrintJob.h"
+
 #include "platform/printing/BackgroundCall.h"
 #include "platform/printing/CupsJobFollower.h"
 #include "platform/services/PasswordPrompt.h"

@@ -1,8 +1,9 @@
 // Tintwell - the default printer, through CUPS.
 #include "platform/printing/QtPrinterService.h"
+
 #include "platform/printing/BackgroundCall.h"
-#include "platform/services/PrinterModule.h"
 #include "platform/printing/QtPrintJob.h"
+#include "platform/services/PrinterModule.h"
 
 #include <QDeadlineTimer>
 #include <type_traits>
@@ -27,19 +28,22 @@ CheckedPrinter QtPrinterService::checkDefaultPrinter()
         },
         limit);
     if (!found) {
-        return {nullptr, limit.hasExpired()
-                             ? QStringLiteral("the printing system (CUPS) did not find the "
-                                              "default printer within %1 seconds")
-                                   .arg(QtPrintJob::seconds(limits_.checkLimit))
-                             : QtPrintJob::interrupted()};
+        return {.job = nullptr,
+                .failure = limit.hasExpired()
+                               ? QStringLiteral("the printing system (CUPS) did not find the "
+                                                "default printer within %1 seconds")
+                                     .arg(QtPrintJob::seconds(limits_.checkLimit))
+                               : QtPrintJob::interrupted()};
     }
     if (!found->destination) {
-        return {nullptr, found->failure};
+        return {.job = nullptr, .failure = found->failure};
     }
-    return {std::make_unique<QtPrintJob>(
-                *found->destination, QtPrintJob::Context{screen_, passwords_, follower_,
-                                                         limits_.patience, limits_.handOverLimit}),
-            {}};
+    const QtPrintJob::Context context{.screen = screen_,
+                                      .passwords = passwords_,
+                                      .follower = follower_,
+                                      .patience = limits_.patience,
+                                      .handOverLimit = limits_.handOverLimit};
+    return {.job = std::make_unique<QtPrintJob>(*found->destination, context), .failure = {}};
 }
 
 // The library's entry point for PrinterLibrary, which takes ownership.

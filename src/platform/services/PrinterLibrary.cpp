@@ -1,5 +1,6 @@
 // Tintwell - the default printer, its code loaded on the first print.
 #include "platform/services/PrinterLibrary.h"
+
 #include "platform/services/PrinterModule.h"
 
 #include <QCoreApplication>
@@ -31,10 +32,12 @@ OpenedPrinter PrinterLibrary::openPrinter()
         load();
     }
     if (!printer_) {
-        return {nullptr,
+        return {
+            .printer = nullptr,
+            .failure =
                 QStringLiteral("the printing support could not be loaded (%1)").arg(loadFailure_)};
     }
-    return {printer_.get(), {}};
+    return {.printer = printer_.get(), .failure = {}};
 }
 
 void PrinterLibrary::load()

@@ -1,5 +1,6 @@
 // Tintwell - bitmap files written with QImage through QSaveFile.
 #include "platform/services/QtPictureFileWriter.h"
+
 #include "platform/services/ScreenMetrics.h"
 
 #include <QImage>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 
 class QLockFile;
@@ -22,8 +23,8 @@ class LockFileSingleInstance final : public SingleInstance
     // lockDirectory empty: the user's runtime directory.
     explicit LockFileSingleInstance(const QString &lockDirectory = {});
     ~LockFileSingleInstance() override;
-    LockFileSingleInstance(const LockFileSingleInstance &) = delete;
-    LockFileSingleInstance &operator=(const LockFileSingleInstance &) = delete;
+    // It holds the lock and releases it once: never copied or moved.
+    Q_DISABLE_COPY_MOVE(LockFileSingleInstance)
 
     [[nodiscard]] bool anotherInstanceRunning() override;
     [[nodiscard]] QString lockFilePath() const;
