@@ -5,12 +5,11 @@
 #include "layout/modResize.h"
 #include "platform/core/ReadableText.h"
 #include "platform/core/SystemColor.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/services/Clock.h"
 #include "platform/services/ScreenMetrics.h"
 #include "platform/services/UrlOpener.h"
 #include "shared/modSetColor.h"
-
-#include "platform/forms/FormPictures.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -3,7 +3,6 @@
 
 #include "info/HelpText.h"
 #include "layout/modResize.h"
-
 #include "platform/forms/FormPictures.h"
 
 #include <QIcon>

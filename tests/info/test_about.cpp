@@ -259,7 +259,8 @@ class AboutTest : public QObject
         const QPoint background = about.lblVersion.widget()->mapTo(
             &about, QPoint(about.lblVersion.widget()->width() + 20, 4));
         auto linkLit = [](const Label &link) {
-            return link.FontBold() && link.FontUnderline() && link.ForeColor() == RGB(0, 0, 255);
+            return link.widget()->font().bold() && link.widget()->font().underline() &&
+                   link.ForeColor() == RGB(0, 0, 255);
         };
 
         QTest::mouseMove(window, at(about.lblWeb));
@@ -271,17 +272,18 @@ class AboutTest : public QObject
         QTest::mouseMove(window, at(about.picIcon));
         QVERIFY(linkLit(about.lblWeb));
         QVERIFY(about.picIcon.hasBorder());
-        QVERIFY(about.lblTitle.FontBold());
+        QVERIFY(about.lblTitle.widget()->font().bold());
         // The design's red would not read on the cyan mix (3.2 : 1).
         QCOMPARE(about.lblTitle.ForeColor(), RGB(0, 0, 0));
 
         // The window's own background takes every highlight away.
         QTest::mouseMove(window, background);
-        QVERIFY(!about.lblWeb.FontBold() && !about.lblWeb.FontUnderline());
+        QVERIFY(!about.lblWeb.widget()->font().bold() &&
+                !about.lblWeb.widget()->font().underline());
         QCOMPARE(about.lblWeb.ForeColor(), buttonText());
         QCOMPARE(about.lblMail.ForeColor(), buttonText());
         QVERIFY(!about.picIcon.hasBorder());
-        QVERIFY(!about.lblTitle.FontBold());
+        QVERIFY(!about.lblTitle.widget()->font().bold());
         QCOMPARE(about.lblTitle.ForeColor(), RGB(0, 0, 0));
 
         // Tab may bring the keyboard to a link; no click takes it there.

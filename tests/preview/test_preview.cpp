@@ -3,6 +3,7 @@
 #include "layout/modResize.h"
 #include "preview/SwatchGeometry.h"
 #include "support/ProgramFixture.h"
+#include "support/TestForm.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -347,7 +348,7 @@ class PreviewTest : public QObject
         pressKey(d.txtWidth.widget(), '5');
         QCOMPARE(swatchTwips(*p).width(), 2800.0); // not yet
         if (fromMenuBar) {
-            QVERIFY(p->mnuRefresh.action()->menu() == nullptr);
+            QVERIFY(actionOf(*p, p->mnuRefresh)->menu() == nullptr);
             p->mnuRefresh.trigger();
         } else {
             p->cmdRefresh.click();

@@ -4,6 +4,7 @@
 #include "preview/SwatchCommands.h"
 #include "support/FakeServices.h"
 #include "support/ProgramFixture.h"
+#include "support/TestForm.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -354,8 +355,9 @@ class SwatchOutputTest : public QObject
                      &preview->cmdPrint, &preview->mnuPrint, &preview->cmdResize,
                      &preview->mnuPrintSetUp, &preview->cmdChangeColor, &preview->mnuReset,
                      &preview->cmdSave, &preview->cmdClose, &preview->mnuClose}) {
-                const bool on = c->widget() ? c->widget()->isEnabled()
-                                            : static_cast<MenuItem *>(c)->action()->isEnabled();
+                const bool on = c->widget()
+                                    ? c->widget()->isEnabled()
+                                    : actionOf(*preview, *static_cast<MenuItem *>(c))->isEnabled();
                 if (on) {
                     enabledWhileWaiting << c->Name();
                 }
@@ -384,7 +386,7 @@ class SwatchOutputTest : public QObject
         QVERIFY(preview->isVisible());
         QCOMPARE(fixture.printer.jobs.size(), 1U); // one job, not two
         QVERIFY(preview->cmdPrint.widget()->isEnabled());
-        QVERIFY(preview->mnuReset.action()->isEnabled());
+        QVERIFY(actionOf(*preview, preview->mnuReset)->isEnabled());
         QVERIFY(preview->cmdSave.widget()->isEnabled());
     }
 

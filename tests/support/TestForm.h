@@ -11,8 +11,15 @@
 #include "platform/forms/ScrollBar.h"
 #include "platform/forms/TextBox.h"
 
+#include <QAction>
 #include <QStringList>
 #include <functional>
+
+// The action that shows a menu item on its window's menus.
+inline QAction *actionOf(const QWidget &window, const MenuItem &item)
+{
+    return window.findChild<QAction *>(item.Name());
+}
 
 class TestForm final : public Form
 {

@@ -7,13 +7,12 @@
 #include "app/main_window/MainWindowCommands.h"
 #include "layout/modResize.h"
 #include "platform/core/RaisedError.h"
+#include "platform/forms/FormPictures.h"
 #include "platform/forms/ProgramForms.h"
 #include "platform/services/BeepService.h"
 #include "platform/services/MessageBoxService.h"
 #include "platform/services/SingleInstance.h"
 #include "shared/modSetColor.h"
-
-#include "platform/forms/FormPictures.h"
 
 #include <QIcon>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Tintwell - a push button; the graphical style draws its own background colour.
 #include "platform/forms/CommandButton.h"
-#include "platform/core/ReadableText.h"
 
+#include "platform/core/ReadableText.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/Keys.h"
 #include "platform/forms/WidgetColors.h"

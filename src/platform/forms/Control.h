@@ -87,8 +87,6 @@ class Control
     {
         changeFont([on](QFont &f) { f.setUnderline(on); });
     }
-    [[nodiscard]] bool FontBold() const { return hasFont() && widget()->font().bold(); }
-    [[nodiscard]] bool FontUnderline() const { return hasFont() && widget()->font().underline(); }
     // A window's "every control in this font": each of the controls that has
     // a font takes the family and the size; lines and menu items have none.
     static void setFontOfAll(const std::vector<Control *> &controls, const QString &family,

@@ -1,8 +1,8 @@
 // Tintwell - a window of the program: controls in twips, a load step, modal
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"
-#include "platform/core/ReadableText.h"
 
+#include "platform/core/ReadableText.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlWidget.h"
 #include "platform/forms/FormAccessibility.h"

@@ -26,7 +26,6 @@ class MenuItem final : public Control
     MenuItem(FormHost &form, QString name, const QString &caption, MenuItem &menu);
     ~MenuItem() override;
 
-    [[nodiscard]] QAction *action() const { return action_; }
     [[nodiscard]] QString Caption() const;
     void setShortcut(const QKeySequence &shortcut);
     void trigger();

@@ -2,10 +2,9 @@
 #include "platform/forms/ScrollBar.h"
 
 #include "platform/forms/ControlWidget.h"
-
 #include "platform/forms/WidgetColors.h"
-#include <QKeyEvent>
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <cstdint>
 #include <limits>
@@ -70,10 +69,6 @@ void ScrollBar::setValue(int value)
 void ScrollBar::setRange(int min, int max)
 {
     bar_->setRange(clampTo16Bits(min), clampTo16Bits(max));
-}
-int ScrollBar::Max() const
-{
-    return bar_->maximum();
 }
 void ScrollBar::setSmallChange(int step)
 {

@@ -16,7 +16,6 @@ class ScrollBar final : public Control
     // Setting the value it already holds raises nothing.
     void setValue(int value);
     void setRange(int min, int max);
-    [[nodiscard]] int Max() const;
     void setSmallChange(int step);
     void setLargeChange(int step);
 
