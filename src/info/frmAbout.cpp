@@ -198,7 +198,8 @@ void frmAbout::Form_Load()
     lblVersion.setCaption(QStringLiteral("Version %1.%2").arg(info.major).arg(info.minor));
     lblTitle.setCaption(info.title);
     // On opening a window Orca reads only its lines of three words or more
-    // that its caption does not hold: "Tintwell" and "Version 0.5" would be
+    // that its caption does not hold (unrelatedLabels in its script
+    // utilities, by design): "Tintwell" and "Version 0.5" would be
     // left out. The title is read with the version, as one line.
     lblTitle.setAccessibleName(info.title + QLatin1Char(' ') + lblVersion.Caption());
     lblCompanyName.setCaption(QStringLiteral("Created by ") + info.companyName);

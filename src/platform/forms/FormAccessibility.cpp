@@ -40,7 +40,9 @@ void passOn(QAccessibleEvent *event)
     }
     // Qt 6.4 hands a notice to the desktop's accessibility bridge only while
     // no handler is installed, and has no public call that reaches the bridge
-    // otherwise: the handler steps aside for each notice it passes on. Only
+    // otherwise (installUpdateHandler replaces the bridge's road, as its
+    // documentation in qaccessible.cpp says; no Qt version offers another):
+    // the handler steps aside for each notice it passes on. Only
     // this thread sends notices, so none can slip past meanwhile.
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);

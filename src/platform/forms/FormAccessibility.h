@@ -32,7 +32,8 @@ void renewAccessibleObject(QWidget &widget);
 // Tells screen readers that the widget has the keyboard focus, from its
 // focus-in handling. Qt tells them only after that handling, and a screen
 // reader that first hears of the caret or the selection moving in a widget
-// takes it for the focus without announcing it (Orca 43 does): a widget
+// takes it for the focus without announcing it (Orca 43 does, by design:
+// onCaretMoved in its default script moves its focus silently): a widget
 // that moves them on getting the focus calls this first. Qt's own later
 // notice of the same focus is then held back, as Orca would take it for a
 // repeat and skip the first. Does nothing when no screen reader listens.
@@ -42,8 +43,10 @@ void announceFocus(QWidget &widget);
 
 // The text of a control as screen readers read it: one run of text with no
 // attributes. Qt's own objects report each character as a run of its own
-// with no length, and Orca, reading in such runs, leaves the last one out
-// ("25" for 255). Without a caret or a selection unless the kind adds them.
+// with no length (QAccessibleLineEdit::attributes in Qt 6.4's
+// simplewidgets.cpp: "QLineEdit doesn't have text attributes"), and Orca,
+// reading in such runs, leaves the last one out ("25" for 255). Without a caret or a selection
+// unless the kind adds them.
 class OneRunText : public QAccessibleTextInterface
 {
   public:

@@ -3,7 +3,10 @@
 // CUPS 2.4.2's cupsGetNamedDest finds this name itself when asked for the
 // default, but then looks for it among the queues only, never on the
 // network: a driverless printer made the default is then "not found". Given
-// the name, it looks on the network too.
+// the name, it looks on the network too. Mended upstream in CUPS 2.4.3
+// (OpenPrinting/cups#452, pull request #455), whose crash when no default is
+// set was mended in 2.4.4 (#719): this can go once 2.4.4 is the oldest CUPS
+// the program is built for.
 #include "platform/printing/CupsDefaultName.h"
 
 #include <QDir>

@@ -74,7 +74,9 @@ const char *neverAsk(const char *, http_t *, const char *, const char *, void *)
 // The print server's questions for a password during one hand-over, on its
 // thread: asked through the person's window, and forgotten once answered.
 // libcups asks again for as long as it is given passwords that the server
-// refuses; the person is asked MostAsks times.
+// refuses (cupsDoAuthentication in cups/auth.c counts only repeats of the
+// same password; only an empty answer ends it): the person is asked
+// MostAsks times.
 class PasswordAnswers
 {
   public:

@@ -41,8 +41,10 @@ QMessageBox::StandardButtons toQtButtons(MsgButtons buttons)
 }
 
 // The first button of the set is the default, as the boxes were designed;
-// left to itself a platform theme may choose another (GNOME's puts No first
-// and gives it the keyboard, so that Enter would not print).
+// left to itself a platform theme may choose another (the GTK 3 theme's
+// GNOME button order puts No first and gives it the keyboard, so that Enter
+// would not print; Qt means it so, and other Qt programs set the default
+// button as this does).
 QMessageBox::StandardButton defaultOf(MsgButtons buttons)
 {
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? QMessageBox::Yes
