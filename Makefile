@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Thin wrapper over the CMake presets; the build logic lives in CMake.
 .PHONY: all run test test-default test-sanitize bench monkey package deps build build-sanitize format clean
 

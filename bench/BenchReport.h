@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - what every benchmark program prints its figures with.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - opening the help window and the about window: the
 // window's creation, its load step, its showing and its first paint, timed
 // in-process with the scripted services of the tests.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - long use: the preview, the help window and the about
 // window opened and closed a thousand times each in one process, on a real X
 // server. The memory the process holds and the X windows it has must be the

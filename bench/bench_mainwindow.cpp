@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - the main window's whole load and one channel step,
 // timed in-process with the scripted services of the tests.
 #include "BenchReport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - the swatch's way out: a print job until the printing
 // system has taken it, and the largest swatch written as a bitmap file. Run
 // under scripts/with-private-cups, whose queue keeps the jobs in CUPS_JOBS.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - View Color to the print-size dialog painted, its OK
 // to the preview painted with its swatch, and the largest swatch's redraw,
 // timed in-process with the scripted services of the tests.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - the yardstick for start-up: the least a Qt Widgets
 // program does to show one window of the main window's size. Given a text,
 // the window also shows it in a label: a window with no text never loads a

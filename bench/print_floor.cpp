@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - the floor for printing: a bare Qt program that prints
 // the same picture on the default printer, as Qt does it by itself. Prints
 // the median time of a job from the painter's start until CUPS has accepted

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell benchmarks - start-up of the program against a minimal Qt Widgets
 # program, each started several times, interleaved, on a private Xvfb.
 #

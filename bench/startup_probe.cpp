@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell benchmarks - starts a program and reports how long it took until
 // its window was mapped on the X server and until the window had painted,
 // and its peak memory once painted.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell - run by CPack (CPACK_PRE_BUILD_SCRIPTS) on the files staged for
 # the .deb, before the package is made: what Debian's dh_strip and
 # dh_shlibdeps do for a package.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell - the hardening that every Debian package is built with: the
 # strong stack protector, _FORTIFY_SOURCE, RELRO with immediate binding
 # (BIND_NOW), stack clash protection and control-flow protection (CET).

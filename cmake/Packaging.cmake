@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell - what a Linux desktop needs beside the program (desktop entry,
 # metainfo, icons, manual page) and the Debian package that carries it all.
 include(GNUInstallDirs)

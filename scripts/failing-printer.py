@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """A network printer for tests that fails its jobs: it takes each connection
 on a loopback port, reads a little and drops it about a second later.
 Prints the port it took, then serves until killed.

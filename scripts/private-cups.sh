@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell - a private CUPS scheduler for tests and benchmarks. Sourced, not run.
 # shellcheck shell=bash
 #

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the numbered errors of the file dialog component.
 #include "filedialog/DialogError.h"
 

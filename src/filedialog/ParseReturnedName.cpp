@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - taking apart the buffers that a confirmed dialog returns.
 #include "filedialog/Int16.h"
 #include "filedialog/clsOpenSaveDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - hooks that centre a file dialog on the desktop as it starts.
 #include "filedialog/modOpenSaveDialog.h"
 

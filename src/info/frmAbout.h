@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the about window: name, version, makers, a disclaimer and the
 // links to the makers' web site and mail, in the colour being mixed.
 #pragma once

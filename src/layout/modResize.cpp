@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - fitting a window laid out for a 1024 x 768 screen to the real one.
 #include "layout/modResize.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - what the print-size dialog and the preview need of the rest of
 // the program; the program object provides it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the preview's two ways out for the swatch: Print, on one page of
 // the default printer, centred across the page near its top; and the save
 // button, a bitmap file under a name the person picks in the save dialog.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the preview's Print command and save button: the swatch on the
 // default printer, or in a bitmap file the person names.
 #pragma once

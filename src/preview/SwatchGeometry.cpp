@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - where the swatch goes and how large it is.
 #include "preview/SwatchGeometry.h"
 

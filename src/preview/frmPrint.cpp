@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the preview: the mixed colour as a labelled swatch.
 #include "preview/frmPrint.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the preview: the mixed colour as a swatch of the chosen size,
 // labelled with its amounts of red, green and blue.
 #pragma once

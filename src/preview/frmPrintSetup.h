@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the print-size dialog: how many units wide and high the swatch
 // is. Its two lists are the only store of the swatch's size.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the current colour and the number boxes' shared helpers.
 #include "shared/modSetColor.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the three colour channels: scroll bars, number boxes, the
 // sample and the current colour.
 #include "shared/modSetColor.h"

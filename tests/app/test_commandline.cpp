@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the command line's rules: what is answered, refused or
 // let through to Qt, and what is printed where. The process around them
 // (no display opened, no lock taken) is tests/packaging/command_line.sh's.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the main window: its size, its commands and keys, the
 // single-copy check and the way out.
 #include "platform/core/ReadableText.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the basic colours: picking one, and the list following
 // the channels.
 #include "shared/modSetColor.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """Every window of Tintwell as a screen reader finds it on the accessibility
 bus, reached with the keyboard alone.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Every window and control on the desktop's accessibility bus, where screen
 # readers read them, reached with the keyboard alone (accessibility.py).
 # Skipped, with the reason, where the machine cannot start the bus.

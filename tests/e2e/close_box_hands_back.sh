@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # "Print Size" left open beside the preview and closed by its close box hands
 # the activation, and the keyboard, back to the preview, whose swatch turns
 # 2 x 2 at once: on the bare X server, then under a window manager (openbox).

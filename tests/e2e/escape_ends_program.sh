@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Esc in the main window ends the program at once, with status 0.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell end-to-end - what every test script shares. Sourced, not run.
 # shellcheck shell=bash source-path=SCRIPTDIR
 # shellcheck disable=SC2034 # the variables are for the scripts that source this

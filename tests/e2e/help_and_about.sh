@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # F1 opens the help window centred over the main window and out of the task
 # bar; Esc closes it and the main window stays. The About window is painted
 # in the mixed colour, and its links hand the makers' web and mail addresses

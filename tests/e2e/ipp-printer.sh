@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell end-to-end - CUPS's own IPP Everywhere printer (ippeveprinter) for
 # one script, found over DNS-SD on the loopback interface only. Sourced, not
 # run, inside private network and mount namespaces (ipp_printer_namespace).

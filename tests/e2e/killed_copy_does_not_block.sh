@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # A copy that is killed (SIGKILL: no clean-up of any kind) leaves its lock
 # file behind; the next start must take it over and open its main window.
 # shellcheck source-path=SCRIPTDIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # At twice the scale (QT_SCALE_FACTOR=2 on a 2048x1536 screen, which is
 # 1024x768 to the program) the main window has its 1x layout at twice the
 # pixels: menu bar included, so the menu font grew in proportion too.

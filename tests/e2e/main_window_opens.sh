@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The program opens its main window titled "Tintwell . . ." centred on a
 # 1024x768 screen, and the sample across its top shows cyan. Under a window
 # manager (openbox) the main window and the preview are centred with their

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Print to driverless printers that CUPS knows from DNS-SD alone, with no
 # queue ever made for them, as a person's default: the first print makes
 # CUPS's temporary queue. A colour printer gets one Letter page with the

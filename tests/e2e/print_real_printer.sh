@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Print through a driverless IPP Everywhere queue, the way current printers
 # are set up, to CUPS's own IPP printer: CUPS's whole filter chain turns the
 # program's PDF into the PWG raster that the printer keeps. On Letter, then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Print in the preview and Yes to "PRINT NOW?": the default printer, a
 # private CUPS queue, receives one job, a one-page PDF with the swatch at the
 # size it has on the screen, centred across the page near its top, with its

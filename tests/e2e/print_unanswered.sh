@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # A printing system that takes connections and never answers (a hung cupsd,
 # a print server that is down): after Print the windows go on painting and
 # answering keys, one "Tintwell" message says so after a few seconds, and

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """Reads a PWG raster file as an IPP Everywhere printer receives it.
 
 Prints, as KEY=VALUE lines, of the first page: pages (the file's count),

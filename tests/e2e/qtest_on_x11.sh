@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell end-to-end - runs a Qt Test program (with its arguments) on a
 # private Xvfb through Qt's X11 platform, for what the offscreen platform
 # lacks: the X11 selection that the middle button pastes.

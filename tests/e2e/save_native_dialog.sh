@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The save button in the preview under Qt's GTK 3 platform theme: the save
 # dialog is GTK's own file chooser, not Qt's, and a full path typed into
 # its name box receives a 24-bit BMP file; the preview's caption shows the

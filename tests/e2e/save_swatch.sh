@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The save button in the preview, through Qt's file dialog: "teal.jpg" and
 # "teal.gif" under the JPEG and GIF file types, and "teal", each receive a
 # BMP file of exactly that name with the swatch's

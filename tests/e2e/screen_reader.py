@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """What Orca says while a person walks through Tintwell with the keyboard.
 
 Run inside a private session D-Bus under a private X server, with a private

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # What a screen-reader user hears: Orca, the desktop's screen reader, run
 # against the program while the keyboard walks through every window
 # (screen_reader.py). Orca logs what it would say instead of speaking.

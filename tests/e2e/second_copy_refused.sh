@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # A second copy started while one runs shows "SORRY" and no main window, and
 # ends with status 0 when the box is dismissed; the first copy goes on.
 # shellcheck source-path=SCRIPTDIR

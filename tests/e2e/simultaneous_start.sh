@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Two copies started at the same moment: exactly one main window; the other
 # copy shows "SORRY" and ends.
 # shellcheck source-path=SCRIPTDIR

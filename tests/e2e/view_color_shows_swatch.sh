@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # F2 opens "Print Size"; Enter there hides the main window and shows
 # "Preview Color" with a 2 x 2 swatch of the mixed colour: 2800 twips, that
 # is 187 pixels, wide on a 1024x768 screen.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # A native Wayland session, no X server: a headless weston (pixman renderer,
 # its desktop shell placing the windows) runs the program. The main window
 # is shown and given the keyboard with its title and the program's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell end-to-end - a keyboard for a headless weston, as a weston module
 // (weston --modules=/path/weston_keyboard.so).
 //

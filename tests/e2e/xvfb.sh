@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell end-to-end - a private X server for one script. Sourced, not run.
 # shellcheck shell=bash
 #

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell fuzz target - whatever buffers a dialog hands back, and whatever the
 // flags, clsOpenSaveDialog takes them apart without a crash or a sanitizer
 // report, and reports any failure only as ErrComponentFailure.

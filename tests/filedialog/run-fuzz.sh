@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Builds the file dialog's fuzz target with clang and libFuzzer in a build
 # tree of its own, then fuzzes the result parser for a few seconds.
 # Exits 77 (skipped) when clang or libFuzzer is not installed.

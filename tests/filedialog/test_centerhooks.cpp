@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the centering hooks' arithmetic, through scripted windows.
 #include "ScriptedCalls.h"
 #include "filedialog/modOpenSaveDialog.h"

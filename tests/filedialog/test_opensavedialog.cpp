@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - clsOpenSaveDialog against a scripted dialog: its settings,
 // the record it hands over, the results it reads back, its errors.
 #include "ScriptedCalls.h"

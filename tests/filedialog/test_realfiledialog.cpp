@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - Qt's real file dialog, offscreen, shown through the
 // Win32-style calls and through clsOpenSaveDialog, driven as a person would.
 #include "ModalDriver.h"

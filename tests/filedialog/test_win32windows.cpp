@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - window handles and window calls over real widgets, and the
 // texts of a dialog record.
 #include "platform/win32/DialogRecordText.h"

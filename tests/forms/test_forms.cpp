@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the forms layer: geometry in twips, notifications, keys,
 // the form lifecycle.
 #include "platform/forms/FormInstance.h"

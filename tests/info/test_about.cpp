@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the about window: what it says, the colour it is painted
 // in, and its links and highlights under a real pointer.
 #include "platform/core/ReadableText.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the help window: its text, the keys that close it, and
 // what it keeps between openings.
 #include "info/HelpText.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - fitting a window laid out for 1024 x 768 to other screens.
 #include "layout/modResize.h"
 #include "platform/forms/FormPictures.h"

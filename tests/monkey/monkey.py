@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """Tintwell's random-input run.
 
 Feeds the real program a seeded random stream of keys, pastes and clicks

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Tintwell's random-input run: the program under a private X server with a
 # private CUPS queue as its default printer, driven by monkey.py.
 #

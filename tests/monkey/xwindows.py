@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 """Tintwell's random-input run - what it asks the X server, through Xlib.
 
 The program's top-level windows in stacking order, the keyboard focus, and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The desktop entry and the metainfo pass the validators that software
 # centres and distributions run: check_metadata.sh desktop-entry FILE, or
 # check_metadata.sh metainfo FILE VERSION (the newest release must be it), or

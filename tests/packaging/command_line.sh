@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The program on its command line, row by row: what is printed where, and
 # the exit status, from the built program itself; the rules are
 # tests/app/test_commandline.cpp's. None of the rows has a display or may

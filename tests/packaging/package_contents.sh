@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tintwell Software
+# SPDX-License-Identifier: LicenseRef-proprietary
 # The .deb that make package builds, unpacked as dpkg would: every file where
 # a desktop looks for it, the dependencies computed, and the unpacked program
 # answers --version.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the real printer service against a private CUPS scheduler
 // (scripts/with-private-cups), whose default queue keeps each job's PDF in
 // the folder CUPS_JOBS names. The page is read back with poppler's tools.

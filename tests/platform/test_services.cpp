@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the real services: single-copy lock, message boxes, the
 // program's information, bitmap files.
 #include "platform/services/AppInfo.h"

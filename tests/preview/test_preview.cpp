@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the print-size dialog, the preview's swatch and the paths
 // between the windows.
 #include "layout/modResize.h"

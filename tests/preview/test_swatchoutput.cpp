@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the preview's Print command and save button, with a
 // scripted printer, file writer and file dialog.
 #include "platform/win32/QtWindowCalls.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - every service the program object takes, as a scripted
 // fake, for the fixtures and benchmarks that start the whole program.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell tests - the whole program with scripted services, started as a
 // person starts it, and helpers to act on its windows as a person does.
 #pragma once

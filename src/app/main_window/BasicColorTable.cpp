@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the 24 named basic colours a mix can start from.
 #include "app/main_window/BasicColorTable.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the main window: three colour channels, the sample, the basic
 // colours and the program's commands.
 #include "app/main_window/frmColors.h"

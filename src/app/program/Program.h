@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the program object: the services, and the windows it creates on
 // first use and destroys when they unload.
 #pragma once

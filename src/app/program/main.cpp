@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - mix a paint colour on screen, print it or save it as a picture.
 #include "app/command_line/CommandLine.h"
 #include "app/program/Program.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - text that can be read on any colour a person mixes.
 #include "platform/core/ReadableText.h"
 

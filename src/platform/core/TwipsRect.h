@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a rectangle in twips: a window's or a control's box as its
 // design gives it, before the screen turns it into pixels.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a sorted drop-down list with per-entry item data.
 #include "platform/forms/ComboBox.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a drop-down list: selection only, entries kept sorted by name
 // (ignoring case) or in the order they were added, each entry carrying a
 // 32-bit number of its own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a push button; the graphical style draws its own background colour.
 #include "platform/forms/CommandButton.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a control on a form: geometry in twips, a font size in points.
 #include "platform/forms/Control.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a control on a form: geometry in twips, a font size in points.
 // Each kind of control says itself what it has (a box, a font that layout
 // scales) and how its geometry scales.

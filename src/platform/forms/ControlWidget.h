@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the Qt widget that shows a control: every event it receives goes
 // to its control first (Control::receive), which may hand it on to Qt's own.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the ring that shows which control has the keyboard.
 #include "platform/forms/FocusRing.h"
 

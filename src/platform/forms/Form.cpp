@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a window of the program: controls in twips, a load step, modal
 // and modeless showing, hiding and unloading.
 #include "platform/forms/Form.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - what a control asks of the form it is on, and nothing more: a
 // window calls none of it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the one shared instance of a form: created and loaded on first
 // use, destroyed when it unloads, so that the next use loads it afresh.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the icons the windows show, each made once for the program.
 #include "platform/forms/FormPictures.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a label: a caption, optionally sized to it, transparent or on a
 // background colour of its own.
 #include "platform/forms/Label.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a menu or a menu item: a caption with an access key, an
 // optional shortcut key, no position and no font of its own.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a picture box: a container and a drawing surface.
 #include "platform/forms/PictureBox.h"
 

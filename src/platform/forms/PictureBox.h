@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a picture box: a container for other controls and a drawing
 // surface that keeps what is drawn on it as an image.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the program's forms: those loaded, and whether one is active.
 #include "platform/forms/ProgramForms.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the program's forms: those loaded, in the order they were
 // loaded, and whether one of them holds the activation.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a horizontal scroll bar with a 16-bit value and two step sizes.
 #include "platform/forms/ScrollBar.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a text box: one line (QLineEdit) or several (QPlainTextEdit).
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - what a text box asks of its widget. The box is one kind over
 // two widgets, as Qt splits its own: one line (a QLineEdit) or several (a
 // QPlainTextEdit). Each carries its own differences behind these calls, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - a blocking call run on a thread of its own, while the caller's
 // windows keep painting and answering input.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the name of the default printer as the person set it.
 //
 // CUPS 2.4.2's cupsGetNamedDest finds this name itself when asked for the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - what a print asks the printing system (CUPS).
 #include "platform/printing/CupsExchange.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - following the jobs that CUPS took until they end.
 #include "platform/printing/CupsJobFollower.h"
 

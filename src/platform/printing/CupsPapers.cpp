@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the paper a job without a paper of its own gets.
 #include "platform/printing/CupsPapers.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the paper a job without a paper of its own gets, as lp finds
 // it, and the paper's name as people know it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the screen's size and resolution, in twips.
 #include "platform/services/ScreenMetrics.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the screen's size and resolution, in twips (1440 per inch), and
 // the one conversion between twips and the screen's pixels.
 #pragma once

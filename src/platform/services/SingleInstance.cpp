@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - detection of an earlier running copy of the program.
 #include "platform/services/SingleInstance.h"
 

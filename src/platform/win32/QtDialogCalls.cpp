@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tintwell Software
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Tintwell - the Win32-style open and save dialogs over QFileDialog.
 #include "platform/win32/QtDialogCalls.h"
 
