@@ -4,14 +4,9 @@
 // window's creation, its load step, its showing and its first paint, timed
 // in-process with the scripted services of the tests.
 #include "BenchReport.h"
-#include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
-#include "preview/frmPrint.h"
-#include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

@@ -9,8 +9,6 @@
 #include "app/program/Program.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
 #include "preview/frmPrint.h"
 #include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"

@@ -5,12 +5,6 @@
 #include "BenchReport.h"
 #include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
-#include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
-#include "preview/frmPrint.h"
-#include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"
 
 #include <QApplication>

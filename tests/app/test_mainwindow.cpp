@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -173,17 +174,16 @@ class MainWindowTest : public QObject
         };
         const QString before = QApplication::style()->name();
         QApplication::setStyle(new PaddingStyle); // owned by the application
+        const auto restore = qScopeGuard([&before] { QApplication::setStyle(before); });
         ProgramFixture f;
         auto *box = f.colors().findChild<QLineEdit *>(QStringLiteral("txtRed"));
         QVERIFY(box);
-        box->setText(QStringLiteral("255"));
         QStyleOptionFrame option;
         option.initFrom(box);
         option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
         const QRect text = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box) -
                            box->textMargins();
         const int fits = text.width() - 2 * 2; // QLineEdit keeps 2 px each side
-        QApplication::setStyle(before);
         QVERIFY2(box->fontMetrics().horizontalAdvance(QStringLiteral("255")) <= fits,
                  qPrintable(QString::number(fits)));
     }

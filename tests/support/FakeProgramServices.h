@@ -4,15 +4,9 @@
 // fake, for the fixtures and benchmarks that start the whole program.
 #pragma once
 
-#include "app/main_window/frmColors.h"
 #include "app/program/Program.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
 #include "platform/win32/QtWindowCalls.h"
 #include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
-#include "preview/frmPrint.h"
-#include "preview/frmPrintSetup.h"
 #include "support/FakeServices.h"
 
 #include <functional>

@@ -10,7 +10,6 @@
 #include "info/frmHelp.h"
 #include "platform/core/RaisedError.h"
 #include "preview/SwatchCommands.h"
-#include "preview/SwatchOutput.h"
 #include "preview/frmPrint.h"
 #include "preview/frmPrintSetup.h"
 #include "support/FakeProgramServices.h"

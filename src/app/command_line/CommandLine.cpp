@@ -99,29 +99,27 @@ CommandLineAnswer readCommandLine(const QStringList &arguments, bool sessionSet)
     usage.replace(calledAs, QStringLiteral("Usage: ") + name);
 
     if (!parser.parse(arguments)) {
-        return {exitUsage, {}, QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage)};
+        return {.exitStatus = exitUsage,
+                .err = QStringLiteral("%1: %2\n\n%3").arg(name, parser.errorText(), usage)};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return {exitUsage,
-                {},
-                QStringLiteral("%1: unexpected argument '%2'.\n\n%3")
-                    .arg(name, parser.positionalArguments().constFirst(), usage)};
+        return {.exitStatus = exitUsage,
+                .err = QStringLiteral("%1: unexpected argument '%2'.\n\n%3")
+                           .arg(name, parser.positionalArguments().constFirst(), usage)};
     }
     if (parser.isSet(help)) {
-        return {EXIT_SUCCESS, usage, {}};
+        return {.exitStatus = EXIT_SUCCESS, .out = usage};
     }
     if (parser.isSet(version)) {
-        return {EXIT_SUCCESS,
-                QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()),
-                {}};
+        return {.exitStatus = EXIT_SUCCESS,
+                .out = QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion())};
     }
     if (!sessionSet && !parser.isSet(QStringLiteral("platform")) &&
         !parser.isSet(QStringLiteral("display"))) {
-        return {exitNoSession,
-                {},
-                sessionAdvice(arguments.constFirst(),
-                              QStringLiteral("needs a graphical session, and none is set "
-                                             "(DISPLAY and WAYLAND_DISPLAY are empty)"))};
+        return {.exitStatus = exitNoSession,
+                .err = sessionAdvice(arguments.constFirst(),
+                                     QStringLiteral("needs a graphical session, and none is set "
+                                                    "(DISPLAY and WAYLAND_DISPLAY are empty)"))};
     }
     return {};
 }

@@ -13,9 +13,9 @@
 // session, 2 for a wrong command line), and what it prints.
 struct CommandLineAnswer
 {
-    std::optional<int> exitStatus; // nothing: the program goes on to its windows
-    QString out;                   // for standard output
-    QString err;                   // for standard error
+    std::optional<int> exitStatus{}; // nothing: the program goes on to its windows
+    QString out{};                   // for standard output
+    QString err{};                   // for standard error
 };
 
 // The rules: --help and --version are answered, Qt's own options (-platform,

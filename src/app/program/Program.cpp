@@ -103,9 +103,9 @@ ColorValue Program::sampleColor()
 ChannelTexts Program::channelTexts()
 {
     frmColors &main = colors();
-    return {channelAmount(main.txtRed.Text(), main.hsbRed.Value()),
-            channelAmount(main.txtGreen.Text(), main.hsbGreen.Value()),
-            channelAmount(main.txtBlue.Text(), main.hsbBlue.Value())};
+    return {.red = channelAmount(main.txtRed.Text(), main.hsbRed.Value()),
+            .green = channelAmount(main.txtGreen.Text(), main.hsbGreen.Value()),
+            .blue = channelAmount(main.txtBlue.Text(), main.hsbBlue.Value())};
 }
 
 frmPrintSetup &Program::printSetup()

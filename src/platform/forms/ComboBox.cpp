@@ -191,7 +191,7 @@ void ComboBox::setForeColor(ColorValue color)
 // The drop-down list's height follows its font, whatever it is given.
 void ComboBox::applyGeometry()
 {
-    height_ = form().screenMetrics().toTwipsY(combo_->sizeHint().height());
+    box_.height = form().screenMetrics().toTwipsY(combo_->sizeHint().height());
     Control::applyGeometry();
 }
 

@@ -42,22 +42,19 @@ QWidget *Control::containerWidget(Control *container) const
 
 void Control::scaleGeometry(const TwipsScale &scale)
 {
-    Move({scale.x(left_), scale.y(top_), scale.x(width_), scale.y(height_)});
+    Move({scale.x(box_.left), scale.y(box_.top), scale.x(box_.width), scale.y(box_.height)});
 }
 
 void Control::Move(const TwipsRect &box)
 {
-    left_ = box.left;
-    top_ = box.top;
-    width_ = box.width;
-    height_ = box.height;
+    box_ = box;
     applyGeometry();
 }
 
 void Control::applyGeometry()
 {
     if (QWidget *w = widget()) {
-        w->setGeometry(form_.screenMetrics().toPixels({left_, top_, width_, height_}));
+        w->setGeometry(form_.screenMetrics().toPixels(box_));
     }
 }
 

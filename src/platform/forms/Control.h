@@ -70,12 +70,12 @@ class Control
     // The form's client area changed size.
     virtual void formResized() {}
 
-    [[nodiscard]] double Left() const { return left_; }
-    [[nodiscard]] double Top() const { return top_; }
-    [[nodiscard]] double Width() const { return width_; }
-    [[nodiscard]] double Height() const { return height_; }
-    void setLeft(double twips) { Move({twips, top_, width_, height_}); }
-    void setWidth(double twips) { Move({left_, top_, twips, height_}); }
+    [[nodiscard]] double Left() const { return box_.left; }
+    [[nodiscard]] double Top() const { return box_.top; }
+    [[nodiscard]] double Width() const { return box_.width; }
+    [[nodiscard]] double Height() const { return box_.height; }
+    void setLeft(double twips) { Move({twips, box_.top, box_.width, box_.height}); }
+    void setWidth(double twips) { Move({box_.left, box_.top, twips, box_.height}); }
     void Move(const TwipsRect &box);
 
     [[nodiscard]] double FontSize() const;
@@ -138,10 +138,7 @@ class Control
     // signal connections, so none outlives it.
     [[nodiscard]] QObject *context() { return context_.get(); }
 
-    double left_ = 0;
-    double top_ = 0;
-    double width_ = 0;
-    double height_ = 0;
+    TwipsRect box_; // in twips, in the container or the form's client area
 
   private:
     template <class> friend class ControlWidget;

@@ -17,11 +17,11 @@
     return isEnterKey(key.key()) && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// The character code that a key event types, as a key-press handler sees it:
-// Ctrl with a letter gives its control character (Ctrl+C is 3), Alt with a key
-// the key's character, keys that type nothing (arrows, Delete, function keys) 0.
-[[nodiscard]] // Alt with a letter or another printable key: a command key on every
+// Alt with a letter or another printable key: a command key on every
 // desktop, never typing. What no access key took reaches no control.
-[[nodiscard]] bool
-isCommandLetter(const QKeyEvent &event);
-int characterCodeOf(const QKeyEvent &event);
+[[nodiscard]] bool isCommandLetter(const QKeyEvent &event);
+
+// The character code that a key event types, as a key-press handler sees it:
+// Ctrl with a letter gives its control character (Ctrl+C is 3); keys that
+// type nothing (arrows, Delete, function keys, Alt with a letter) 0.
+[[nodiscard]] int characterCodeOf(const QKeyEvent &event);

@@ -167,8 +167,8 @@ void Label::applyGeometry()
     if (autoSize_) {
         const QSize need = label_->sizeHint();
         const ScreenMetrics &screen = form().screenMetrics();
-        width_ = screen.toTwipsX(need.width());
-        height_ = screen.toTwipsY(need.height());
+        box_.width = screen.toTwipsX(need.width());
+        box_.height = screen.toTwipsY(need.height());
     }
     Control::applyGeometry();
     // The caption stays where it was laid out; the margin lies around it.

@@ -140,9 +140,9 @@ void PictureBox::formResized()
 void PictureBox::applyGeometry()
 {
     if (dockedTop_) {
-        left_ = 0;
-        top_ = form().dockedHeightAbove(this);
-        width_ = form().clientWidth();
+        box_.left = 0;
+        box_.top = form().dockedHeightAbove(this);
+        box_.width = form().clientWidth();
     }
     Control::applyGeometry();
     fitImage();
